@@ -1,0 +1,134 @@
+#include "calculation/Raschet.h"
+
+#include "calculation/Numbers.h"
+
+namespace kalteron {
+
+namespace {
+
+template <typename Field>
+float readSingle(const Field& f) {
+  if (const auto v = parseSingle(f.text())) return *v;
+  return parseSingle(f.emptyDefault()).value_or(0.0f);
+}
+
+// Counts the entries and the nesting of the driver.
+struct Vhod {
+  explicit Vhod(RaschetState& s) : st(s) {
+    ++st.vhodov;
+    ++st.glubina;
+    if (st.glubina > st.maxGlubina) st.maxGlubina = st.glubina;
+  }
+  ~Vhod() { --st.glubina; }
+  Vhod(const Vhod&) = delete;
+  Vhod& operator=(const Vhod&) = delete;
+  RaschetState& st;
+};
+
+// Step 7: the defaults of empty choices, in their order. Returns true when a
+// default was set and the pass must end.
+bool defaultChoices(OpisanieKamery& op) {
+  struct Default {
+    ListBox* box;
+    const char* text;
+  };
+  const Default order[] = {
+      {&op.ClickProduktKategoria, "Мясные"},
+      {&op.ClickDverTipTovara, "Штабели на поддонах"},
+      {&op.ClickDverZavesa, "Нет"},
+      {&op.ClickTaraMaterial, "Металл"},
+  };
+  for (const auto& d : order) {
+    if (d.box->text().empty()) {
+      d.box->setText(d.text);
+      return true;
+    }
+  }
+  for (auto& box : op.ClickSteni) {
+    if (box.text().empty()) {
+      box.setText("Железобетон");
+      return true;
+    }
+  }
+  for (auto& box : op.ClickIzolaicii) {
+    if (box.text().empty()) {
+      box.setText("Пенополиуретан");
+      return true;
+    }
+  }
+  for (int s = 0; s < kSurfaces - 1; ++s) {
+    auto& box = op.ClickStekloSteni[static_cast<std::size_t>(s)];
+    if (box.text().empty()) {
+      box.setText("Стекло 10 мм.");
+      return true;
+    }
+  }
+  // The floor glazing is the last default, and the pass goes on after it.
+  auto& floor = op.ClickStekloSteni[kSurfaces - 1];
+  if (floor.text().empty()) floor.setText("Стекло 10 мм.");
+  return false;
+}
+
+}  // namespace
+
+float chislo(const TextBox& field) { return readSingle(field); }
+float chislo(const ComboBox& field) { return readSingle(field); }
+double chisloDouble(const TextBox& field) {
+  if (const auto v = parseDouble(field.text())) return *v;
+  return parseDouble(field.emptyDefault()).value_or(0.0);
+}
+
+void RaschetVse(Kamera& k) {
+  Vhod vhod(k.st);
+  OpisanieKamery& op = k.op;
+  RaschetState& st = k.st;
+
+  // 1. Region.
+  if (op.ClickRegion.text().empty()) {
+    op.ClickRegion.setText("Самара");
+    return;
+  }
+
+  // 2. Climate and dimensions.
+  st.gVlajnostVozduh = chislo(op.ClickVlajnostVozduh);
+  st.gTemperaturaVozduh = chislo(op.ClickTemperaturaVozduh);
+  st.gKameraSirina = chislo(op.ClickKameraSirina);
+  st.gKameraDlina = chislo(op.ClickKameraDlina);
+  st.gKameraVisota = chislo(op.ClickKameraVisota);
+
+  // 3. Volume and floor area.
+  st.gKameraObiem = st.gKameraDlina * st.gKameraSirina * st.gKameraVisota;
+  st.gKameraPlosad = st.gKameraDlina * st.gKameraSirina;
+  k.rez.ClickKameraObiem.setText(format00(st.gKameraObiem));
+  k.rez.ClickKameraPlosad.setText(format00(st.gKameraPlosad));
+
+  // 4. Regime.
+  if (op.ClickRejim.text().empty()) {
+    op.ClickRejim.setText("Хранение");
+    return;
+  }
+
+  // 5. Chamber values.
+  st.gTemperaturaKamera = chislo(op.ClickTemperaturaKamera);
+  st.gVlajnostKamera = chislo(op.ClickVlajnostKamera);
+  st.gVremiaKamera = chislo(op.ClickVremiaKamera);
+
+  // 6. A chamber that is not colder than outside. The module values keep what
+  // was read above; the corrected texts count from the next pass.
+  if (!st.bezKorrekciiTemperatur && st.gTemperaturaKamera >= st.gTemperaturaVozduh) {
+    op.ClickTemperaturaKamera.setText("-10");
+    op.ClickTemperaturaVozduh.setText("0");
+  }
+
+  // 7. Defaults of empty choices.
+  if (defaultChoices(op)) return;
+
+  // 8. Condition captions.
+  k.rez.NeobhodRejimText.setText(k.RejimText4.text() + " : " + op.ClickVremiaKamera.text() + "  час.");
+  k.rez.NeobhodKoefZapas.setText("Коэф. запаса : " + op.ClickZapasKamera.text() + "  %");
+
+  // 9. Every component, in the binding order.
+  RaschetKomponenty(k);
+}
+
+}  // namespace kalteron

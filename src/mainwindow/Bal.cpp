@@ -1,0 +1,124 @@
+#include "mainwindow/Bal.h"
+
+#include "calculation/Numbers.h"
+
+namespace kalteron {
+
+Bal::Bal() : kamera_{basa, op, rez, st, RejimText4} {
+  ImageKamera2.setVisible(false);
+  ImageKamera4.setVisible(false);
+
+  controls_ = op.controls();
+  for (Control* c : rez.controls()) controls_.push_back(c);
+  for (Control* c : std::initializer_list<Control*>{&ImageKamera1, &ImageKamera2, &ImageKamera3, &ImageKamera4,
+                                                    &SteniNadpis0, &SteniNadpis1, &ProduktText3, &ProduktText4,
+                                                    &TaraText2, &TaraText3, &RejimText4})
+    controls_.push_back(c);
+  for (Control* c : controls_) byName_.emplace(c->name(), c);
+  wire();
+}
+
+Control* Bal::find(const std::string& name) const {
+  const auto it = byName_.find(name);
+  return it == byName_.end() ? nullptr : it->second;
+}
+
+void Bal::wire() {
+  op.Option1.onClick = [this](int i) { Option1_Click(i); };
+  op.ClickRegion.onClick = [this] { ClickRegion_Click(); };
+  op.ClickRejim.onClick = [this] { ClickRejim_Click(); };
+  op.ClickProduktKategoria.onClick = [this] { ClickProduktKategoria_Click(); };
+  op.ClickProduktProdukt.onClick = [this] { ClickProduktProdukt_Click(); };
+  op.ClickTaraMaterial.onClick = [this] { ClickTaraMaterial_Click(); };
+  // The other list-only boxes only recalculate.
+  const auto recalc = [this] { RaschetVse(); };
+  op.ClickDverTipTovara.onClick = recalc;
+  op.ClickDverZavesa.onClick = recalc;
+  for (int s = 0; s < kSurfaces; ++s) {
+    const auto i = static_cast<std::size_t>(s);
+    op.ClickSteni[i].onClick = recalc;
+    op.ClickStekloSteni[i].onClick = recalc;
+    op.ClickIzolaicii[i].onClick = recalc;
+  }
+}
+
+void Bal::Form_Load() {
+  ZagruzitBasa(basa, [this](std::string_view box, std::string_view item) {
+    Control* c = find(std::string(box));
+    if (auto* l = dynamic_cast<ListBox*>(c)) l->addItem(std::string(item));
+    if (auto* e = dynamic_cast<ComboBox*>(c)) e->addItem(std::string(item));
+  });
+  st.gRejim = "Хранение";
+  st.gMaterialSteni[0] = "Железобетон";
+  RaschetVse();
+}
+
+void Bal::RaschetVse() { kalteron::RaschetVse(kamera_); }
+
+void Bal::Option1_Click(int index) {
+  if (index == 0 || index == 1) {
+    const bool pavilion = index == 1;
+    ImageKamera1.setVisible(!pavilion);
+    ImageKamera3.setVisible(!pavilion);
+    ImageKamera2.setVisible(pavilion);
+    ImageKamera4.setVisible(pavilion);
+    SteniNadpis0.setText(pavilion ? "Выбор остекления" : "Материал стен");
+    SteniNadpis1.setText(pavilion ? "Заполнение %" : "Толщина (мм)");
+    for (int s = 0; s < kSurfaces; ++s) {
+      const auto i = static_cast<std::size_t>(s);
+      op.ClickStekloSteni[i].setVisible(pavilion);
+      op.ClickZapolnenSteni[i].setText("0");
+      op.ClickZapolnenSteni[i].setVisible(pavilion);
+      op.ClickSteni[i].setVisible(!pavilion);
+      op.ClickTolcinaSteni[i].setText("0");
+      op.ClickTolcinaSteni[i].setVisible(!pavilion);
+    }
+  }
+  RaschetVse();
+}
+
+void Bal::ClickRegion_Click() {
+  const RefTable& t = basa.gKlimat;
+  const int row = t.find(op.ClickRegion.text(), 1, 100);
+  if (row > 0) {
+    op.ClickTemperaturaVozduh.setText(intToText(static_cast<long long>(t.number(row, 2))));
+    op.ClickVlajnostVozduh.setText(intToText(static_cast<long long>(t.number(row, 3))));
+  } else {
+    op.ClickTemperaturaVozduh.setText("0");
+    op.ClickVlajnostVozduh.setText("0");
+  }
+  const bool other = op.ClickRegion.text() == "Другой";
+  op.ClickTemperaturaVozduh.setEnabled(other);
+  op.ClickVlajnostVozduh.setEnabled(other);
+  st.gTemperaturaVozduh = chislo(op.ClickTemperaturaVozduh);
+  for (auto& f : op.ClickTemperatura) f.setText(singleToText(st.gTemperaturaVozduh));
+  RaschetVse();
+}
+
+void Bal::ClickRejim_Click() {
+  const bool cooling = op.ClickRejim.text() == "Охлаждение";
+  ProduktText3.setVisible(!cooling);
+  op.ClickProduktHranMassa.setVisible(!cooling);
+  ProduktText4.setText(cooling ? "Охлаждаемая масса кг." : "Суточный оборот кг.");
+  RejimText4.setText(cooling ? "Время обработки" : "Время раб. обор.");
+  TaraText2.setVisible(!cooling);
+  TaraText3.setText(cooling ? "Охлаждаемая масса кг." : "Суточный оборот кг.");
+  op.ClickTaraHranMassa.setVisible(!cooling);
+  RaschetVse();
+}
+
+void Bal::ClickProduktKategoria_Click() {
+  ListBox& list = op.ClickProduktProdukt;
+  list.clear();
+  const RefTable& t = basa.gProduktTabl;
+  const std::string& kategoria = op.ClickProduktKategoria.text();
+  for (int r = 1; r <= 94; ++r)
+    if (t.text(r, 1) == kategoria) list.addItem(t.text(r, 2));
+  if (!list.items().empty()) list.setText(list.items().front());
+  RaschetVse();
+}
+
+void Bal::ClickProduktProdukt_Click() { RaschetVse(); }
+void Bal::ClickTaraMaterial_Click() { RaschetVse(); }
+
+}  // namespace kalteron

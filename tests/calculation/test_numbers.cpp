@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+
+#include "calculation/Numbers.h"
+
+using namespace kalteron;
+
+TEST(Numbers, ParsesRussianNumbers) {
+  struct Case {
+    const char* text;
+    std::optional<double> value;
+  };
+  const Case cases[] = {
+      {"0,5", 0.5},   {"-12,5", -12.5}, {"  7 ", 7.0},  {"+3", 3.0},     {",5", 0.5},  {"5,", 5.0},
+      {"-,5", -0.5},  {"0", 0.0},       {"-010", -10.0}, {"0.5", {}},  {"", {}},     {"-", {}},
+      {",", {}},      {"1-", {}},       {"--1", {}},   {"1,2,3", {}},  {"abc", {}},  {"1e5", {}},
+      {" - 1", {}},   {"12 3", {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(parseDouble(c.text), c.value);
+    const auto s = parseSingle(c.text);
+    ASSERT_EQ(s.has_value(), c.value.has_value());
+    if (s) {
+      EXPECT_EQ(*s, static_cast<float>(*c.value));
+    }
+  }
+}
+
+TEST(Numbers, SingleIsCorrectlyRounded) {
+  EXPECT_EQ(parseSingle("0,1"), 0.1f);
+  EXPECT_EQ(parseSingle("9,9"), 9.9f);
+  EXPECT_EQ(parseSingle("15,8666"), 15.8666f);
+}
+
+TEST(Numbers, FormatTwoDecimals) {
+  struct Case {
+    double value;
+    const char* text;
+  };
+  const Case cases[] = {
+      {0.0795, "0,08"},     {15.8666, "15,87"}, {-0.004, "0,00"},   {0.0, "0,00"},        {0.005, "0,01"},
+      {-0.005, "-0,01"},    {2.675, "2,68"},    {1234567.891, "1234567,89"}, {-3.3427, "-3,34"},
+      {static_cast<double>(15.8666f), "15,87"}, {11.325, "11,33"},  {0.999, "1,00"},   {99.995, "100,00"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value);
+    EXPECT_EQ(format00(c.value), c.text);
+  }
+}
+
+TEST(Numbers, FormatWhole) {
+  EXPECT_EQ(format0(21000.0), "21000");
+  EXPECT_EQ(format0(2100.4999), "2100");
+  EXPECT_EQ(format0(2.5), "3");
+  EXPECT_EQ(format0(-2.5), "-3");
+  EXPECT_EQ(format0(-0.4), "0");
+}
+
+TEST(Numbers, PlainTextOfNumbers) {
+  struct Case {
+    float value;
+    const char* text;
+  };
+  const Case singles[] = {
+      {0.1f, "0,1"},     {9.9f, "9,9"},         {7.0f, "7"},           {-40.0f, "-40"}, {0.0f, "0"},
+      {3342.7f, "3342,7"}, {1.0f / 3.0f, "0,3333333"}, {12345678.0f, "1,234568E+07"}, {0.000001f, "1E-06"},
+      {0.00001f, "0,00001"}, {-0.5f, "-0,5"},   {1000000.0f, "1000000"},
+  };
+  for (const auto& c : singles) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(singleToText(c.value), c.text);
+  }
+  EXPECT_EQ(doubleToText(0.1), "0,1");
+  EXPECT_EQ(doubleToText(1.0 / 3.0), "0,333333333333333");
+  EXPECT_EQ(doubleToText(static_cast<double>(0.1f)), "0,100000001490116");
+  EXPECT_EQ(intToText(-40), "-40");
+}
+
+TEST(Numbers, RoundHalfEven) {
+  EXPECT_EQ(roundHalfEven(70.0 / std::sqrt(50.0), 2), 9.9);
+  EXPECT_EQ(roundHalfEven(2.5, 0), 2.0);
+  EXPECT_EQ(roundHalfEven(3.5, 0), 4.0);
+  EXPECT_EQ(roundHalfEven(-2.5, 0), -2.0);
+  EXPECT_EQ(roundHalfEven(0.125, 2), 0.12);
+  EXPECT_EQ(roundHalfEven(0.135, 2), 0.14);
+  EXPECT_EQ(roundHalfEven(11.0, 1), 11.0);
+  EXPECT_EQ(roundHalfEven(0.0, 2), 0.0);
+}

@@ -1,0 +1,36 @@
+// Starts the headless main window and prints every field as Name=text, one a
+// line, UTF-8.
+#include <iostream>
+
+#include "calculation/Numbers.h"
+#include "mainwindow/Bal.h"
+
+using namespace kalteron;
+
+namespace {
+
+void print(const Control& c) {
+  if (const auto* t = dynamic_cast<const TextBox*>(&c)) {
+    std::cout << c.name() << '=' << t->text() << '\n';
+  } else if (const auto* l = dynamic_cast<const ListBox*>(&c)) {
+    std::cout << c.name() << '=' << l->text() << '\n';
+  } else if (const auto* e = dynamic_cast<const ComboBox*>(&c)) {
+    std::cout << c.name() << '=' << e->text() << '\n';
+  } else if (const auto* k = dynamic_cast<const CheckBox*>(&c)) {
+    std::cout << c.name() << '=' << k->value() << '\n';
+  } else if (const auto* o = dynamic_cast<const OptionGroup*>(&c)) {
+    for (int i = 0; i < 2; ++i) std::cout << o->buttonName(i) << '=' << (o->value(i) ? "True" : "False") << '\n';
+  }
+}
+
+}  // namespace
+
+int main(int /*argc*/, char** /*argv*/) {
+  Bal bal;
+  bal.Form_Load();
+  for (Control* c : bal.op.controls()) print(*c);
+  for (Control* c : bal.rez.controls()) print(*c);
+  std::cout << "gTeplopritokProdukt=" << format00(bal.st.gTeplopritokProdukt) << '\n';
+  std::cout << "gTeplopritokTara=" << format00(bal.st.gTeplopritokTara) << '\n';
+  return 0;
+}
