@@ -16,7 +16,7 @@
 
 namespace kalteron {
 
-enum class Kind { T, L, E, K, O, Label, Image, Button };
+enum class Kind { T, L, E, K, O, Label, Image, Button, Frame };
 
 // Back colours as 0xRRGGBB.
 namespace colour {

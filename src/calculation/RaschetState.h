@@ -36,6 +36,10 @@ struct RaschetState {
   float gTaraSutkiOborot = 0;
   float gSekundPerioda = 0;
 
+  // The full-load command: the fill factor and the mass of its last run.
+  float gZagruzkaKoeff = 0;
+  float gZagruzkaMassa = 0;
+
   // The 13 components, kW, 0 when switched off.
   float gTeplopritokCteni = 0;
   float gTeplopritokProdukt = 0;

@@ -1,6 +1,7 @@
 #include "mainwindow/Bal.h"
 
 #include "calculation/Numbers.h"
+#include "mainwindow/PravilaPolei.h"
 
 namespace kalteron {
 
@@ -14,13 +15,53 @@ Bal::Bal() : kamera_{basa, op, rez, st, RejimText4} {
                                                     &SteniNadpis0, &SteniNadpis1, &ProduktText3, &ProduktText4,
                                                     &TaraText2, &TaraText3, &RejimText4})
     controls_.push_back(c);
+  for (auto& w : Parametr) controls_.push_back(&w);
+  for (auto& w : Frame5) controls_.push_back(&w);
+  for (Control* c : std::initializer_list<Control*>{&ClickSteniPoPervoiStroke, &ClickSteniPoPervoiStroke2,
+                                                    &ClickZagruzkaPolnaia})
+    controls_.push_back(c);
   for (Control* c : controls_) byName_.emplace(c->name(), c);
+  oformit();
   wire();
 }
 
 Control* Bal::find(const std::string& name) const {
   const auto it = byName_.find(name);
   return it == byName_.end() ? nullptr : it->second;
+}
+
+// The designed state of the window's own controls, the empty defaults of the
+// typed fields and the page each control sits on.
+void Bal::oformit() {
+  for (auto& w : Parametr) w.setBackColor(colour::ButtonFace);
+  for (std::size_t i = 1; i < Frame5.size(); ++i) Frame5[i].setVisible(false);
+
+  for (const PraviloPolia& p : pravilaPolei()) {
+    Control* c = find(std::string(p.pole));
+    if (auto* t = dynamic_cast<TextBox*>(c)) t->setEmptyDefault(std::string(p.pusto));
+    if (auto* e = dynamic_cast<ComboBox*>(c)) e->setEmptyDefault(std::string(p.pusto));
+  }
+
+  const auto na = [this](int page, std::initializer_list<Control*> cs) {
+    for (Control* c : cs) stranicy_[c] = page;
+  };
+  for (std::size_t i = 0; i < static_cast<std::size_t>(kSurfaces); ++i)
+    na(1, {&op.ClickSteni[i], &op.ClickTolcinaSteni[i], &op.ClickStekloSteni[i], &op.ClickZapolnenSteni[i],
+           &op.ClickIzolaicii[i], &op.ClickTolcinaIzolaicii[i], &op.ClickTemperatura[i]});
+  na(1, {&ClickSteniPoPervoiStroke, &ClickSteniPoPervoiStroke2});
+  na(2, {&op.ClickProduktKategoria, &op.ClickProduktProdukt, &op.ClickProduktHranMassa,
+         &op.ClickProduktSutkiOborot, &op.ClickProduktTemperNasalnaia, &op.ClickProduktTemperKones,
+         &op.ClickTaraMaterial, &op.ClickTaraHranMassa, &op.ClickTaraSutkiOborot, &op.ClickTaraTemperNasalnaia,
+         &op.ClickTaraTemperKones, &op.ClickZagruzkaVisota, &op.ClickZagruzkaPlotnost, &op.ClickZagruzkaOborot,
+         &ClickZagruzkaPolnaia});
+  na(3, {&op.ClickDverVisota, &op.ClickDverShirina, &op.ClickDverTipTovara, &op.ClickDverZavesa, &op.ClickDverTip,
+         &op.ClickOsvesenieMosnost, &op.ClickOsvesenieVremia, &op.ClickOsvesenieRekomenduemoe, &op.ClickPtsMosnost,
+         &op.ClickPtsGruzopodiemnost, &op.ClickPtsVremia, &op.ClickPersonalKolichestvo, &op.ClickPersonalVremia});
+  na(4, {&op.ClickVentilasiaKratnost, &op.ClickVentilasiaKratnostSamostoiatelno, &op.ClickLampaMosnost,
+         &op.ClickLampaVremia, &op.ClickDvigateliMosnost, &op.ClickDvigateliVremia, &op.ClickProcheeOborudMosnost,
+         &op.ClickProcheeOborudVremia});
+  na(5, {&op.ClickVOpredvaritelno, &op.ClickVOutochnauchiiRaschet, &op.ClickVOkolichestvoVentilatorov,
+         &op.ClickVOmochnostVentilatorov});
 }
 
 void Bal::wire() {
@@ -34,6 +75,18 @@ void Bal::wire() {
   const auto recalc = [this] { RaschetVse(); };
   op.ClickDverTipTovara.onClick = recalc;
   op.ClickDverZavesa.onClick = recalc;
+  op.ClickZagruzkaOborot.onClick = [this](int) { RaschetVse(); };
+  op.ClickDverTip.onClick = recalc;
+  op.ClickOsvesenieRekomenduemoe.onClick = [this] { ClickOsvesenieRekomenduemoe_Click(); };
+  op.ClickVentilasiaKratnostSamostoiatelno.onClick = [this] { ClickVentilasiaKratnostSamostoiatelno_Click(); };
+  op.ClickVOutochnauchiiRaschet.onClick = [this] { ClickVOutochnauchiiRaschet_Click(); };
+  // The nine gain switches: each calculation reads its own.
+  for (CheckBox* k : {&op.CheckClickTeplopritokCteni, &op.CheckClickTeplopritokProdukt,
+                      &op.CheckClickTeplopritokDihanie, &op.CheckClickTeplopritokDveri,
+                      &op.CheckClickTeplopritokOsvesenie, &op.CheckClickTeplopritokPTS,
+                      &op.CheckClickTeplopritokPersonal, &op.CheckClickTeplopritokOborudovanie,
+                      &op.CheckClickTeplopritokVOiTEN})
+    k->onClick = recalc;
   for (int s = 0; s < kSurfaces; ++s) {
     const auto i = static_cast<std::size_t>(s);
     op.ClickSteni[i].onClick = recalc;
@@ -51,6 +104,12 @@ void Bal::Form_Load() {
   st.gRejim = "Хранение";
   st.gMaterialSteni[0] = "Железобетон";
   RaschetVse();
+  TekusiiParametr = 1;
+  Parametr[0].setBackColor(colour::White);
+  Frame5[0].setVisible(true);
+  Caption = "   Kalteron";
+  // Shown, the window gives the focus to the first control in tab order.
+  focus_ = &op.ClickRegion;
 }
 
 void Bal::RaschetVse() { kalteron::RaschetVse(kamera_); }
