@@ -17,8 +17,8 @@ Bal::Bal() : kamera_{basa, op, rez, st, RejimText4} {
     controls_.push_back(c);
   for (auto& w : Parametr) controls_.push_back(&w);
   for (auto& w : Frame5) controls_.push_back(&w);
-  for (Control* c : std::initializer_list<Control*>{&ClickSteniPoPervoiStroke, &ClickSteniPoPervoiStroke2,
-                                                    &ClickZagruzkaPolnaia})
+  for (Control* c :
+       std::initializer_list<Control*>{&ClickSteniPoPervoiStroke, &ClickSteniPoPervoiStroke2, &ClickZagruzkaPolnaia})
     controls_.push_back(c);
   for (Control* c : controls_) byName_.emplace(c->name(), c);
   oformit();
@@ -49,11 +49,10 @@ void Bal::oformit() {
     na(1, {&op.ClickSteni[i], &op.ClickTolcinaSteni[i], &op.ClickStekloSteni[i], &op.ClickZapolnenSteni[i],
            &op.ClickIzolaicii[i], &op.ClickTolcinaIzolaicii[i], &op.ClickTemperatura[i]});
   na(1, {&ClickSteniPoPervoiStroke, &ClickSteniPoPervoiStroke2});
-  na(2, {&op.ClickProduktKategoria, &op.ClickProduktProdukt, &op.ClickProduktHranMassa,
-         &op.ClickProduktSutkiOborot, &op.ClickProduktTemperNasalnaia, &op.ClickProduktTemperKones,
-         &op.ClickTaraMaterial, &op.ClickTaraHranMassa, &op.ClickTaraSutkiOborot, &op.ClickTaraTemperNasalnaia,
-         &op.ClickTaraTemperKones, &op.ClickZagruzkaVisota, &op.ClickZagruzkaPlotnost, &op.ClickZagruzkaOborot,
-         &ClickZagruzkaPolnaia});
+  na(2, {&op.ClickProduktKategoria, &op.ClickProduktProdukt, &op.ClickProduktHranMassa, &op.ClickProduktSutkiOborot,
+         &op.ClickProduktTemperNasalnaia, &op.ClickProduktTemperKones, &op.ClickTaraMaterial, &op.ClickTaraHranMassa,
+         &op.ClickTaraSutkiOborot, &op.ClickTaraTemperNasalnaia, &op.ClickTaraTemperKones, &op.ClickZagruzkaVisota,
+         &op.ClickZagruzkaPlotnost, &op.ClickZagruzkaOborot, &ClickZagruzkaPolnaia});
   na(3, {&op.ClickDverVisota, &op.ClickDverShirina, &op.ClickDverTipTovara, &op.ClickDverZavesa, &op.ClickDverTip,
          &op.ClickOsvesenieMosnost, &op.ClickOsvesenieVremia, &op.ClickOsvesenieRekomenduemoe, &op.ClickPtsMosnost,
          &op.ClickPtsGruzopodiemnost, &op.ClickPtsVremia, &op.ClickPersonalKolichestvo, &op.ClickPersonalVremia});
@@ -81,11 +80,10 @@ void Bal::wire() {
   op.ClickVentilasiaKratnostSamostoiatelno.onClick = [this] { ClickVentilasiaKratnostSamostoiatelno_Click(); };
   op.ClickVOutochnauchiiRaschet.onClick = [this] { ClickVOutochnauchiiRaschet_Click(); };
   // The nine gain switches: each calculation reads its own.
-  for (CheckBox* k : {&op.CheckClickTeplopritokCteni, &op.CheckClickTeplopritokProdukt,
-                      &op.CheckClickTeplopritokDihanie, &op.CheckClickTeplopritokDveri,
-                      &op.CheckClickTeplopritokOsvesenie, &op.CheckClickTeplopritokPTS,
-                      &op.CheckClickTeplopritokPersonal, &op.CheckClickTeplopritokOborudovanie,
-                      &op.CheckClickTeplopritokVOiTEN})
+  for (CheckBox* k :
+       {&op.CheckClickTeplopritokCteni, &op.CheckClickTeplopritokProdukt, &op.CheckClickTeplopritokDihanie,
+        &op.CheckClickTeplopritokDveri, &op.CheckClickTeplopritokOsvesenie, &op.CheckClickTeplopritokPTS,
+        &op.CheckClickTeplopritokPersonal, &op.CheckClickTeplopritokOborudovanie, &op.CheckClickTeplopritokVOiTEN})
     k->onClick = recalc;
   for (int s = 0; s < kSurfaces; ++s) {
     const auto i = static_cast<std::size_t>(s);

@@ -145,8 +145,8 @@ class Bal {
   std::function<void()> SaveNameFileSave;
 
   struct Zakrytie {
-    bool cancel = false;                // the main window stays open
-    std::vector<std::string> zakryt;    // windows to close, in this order
+    bool cancel = false;              // the main window stays open
+    std::vector<std::string> zakryt;  // windows to close, in this order
   };
   Zakrytie Form_QueryUnload();
   void Parametr_Click(int index);

@@ -11,6 +11,7 @@ constexpr bool net = false;
 
 // Field, kind, max length, Enter target, empty default, corrections,
 // further effect, recalculates.
+// clang-format off
 const std::vector<PraviloPolia> kPravila = {
     {"ClickZakazsik", V::T, 0, "ClickKontakt", "0", {{}}, E::Net, net},
     {"ClickKontakt", V::T, 0, "ClickVedusii", "0", {{}}, E::Net, net},
@@ -78,6 +79,7 @@ const std::vector<PraviloPolia> kPravila = {
     {"ClickVOkolichestvoVentilatorov", V::U, 6, "ClickVOmochnostVentilatorov", "0", {{}}, E::Net, da},
     {"ClickVOmochnostVentilatorov", V::D, 6, "ClickVOutochnauchiiRaschet", "0", {{}}, E::Net, da},
 };
+// clang-format on
 
 }  // namespace
 

@@ -19,10 +19,10 @@ enum class VidPolia { T, U, S, D };
 
 // A correction on leaving: when the test holds, the text becomes `zamena`.
 enum class Proverka {
-  Net,         // no correction in this slot
-  Menshe,      // value < granica
-  Bolshe,      // value > granica
-  NeMenshe,    // value >= granica
+  Net,            // no correction in this slot
+  Menshe,         // value < granica
+  Bolshe,         // value > granica
+  NeMenshe,       // value >= granica
   NeNijeVozduha,  // value >= the outdoor temperature the calculation holds now
 };
 
@@ -35,18 +35,18 @@ struct Popravka {
 // What a leave step does after its corrections and before the recalculation.
 enum class Effekt {
   Net,
-  TemperaturaVozduha,  // the outdoor temperature goes into the six surfaces
-  TemperaturaKamery,   // the final temperatures follow; three fields whitened
-  VisotaKamery,        // stacking height := height - 0,5
+  TemperaturaVozduha,    // the outdoor temperature goes into the six surfaces
+  TemperaturaKamery,     // the final temperatures follow; three fields whitened
+  VisotaKamery,          // stacking height := height - 0,5
   KonesnaiaTemperatura,  // red or white against the chamber temperature
 };
 
 struct PraviloPolia {
   std::string_view pole;
   VidPolia vid;
-  int maxDlina;             // 0: no length test
-  std::string_view enter;   // "": Enter moves nothing
-  std::string_view pusto;   // the empty default
+  int maxDlina;            // 0: no length test
+  std::string_view enter;  // "": Enter moves nothing
+  std::string_view pusto;  // the empty default
   std::array<Popravka, 3> popravki;
   Effekt effekt;
   bool pereschet;
