@@ -56,4 +56,11 @@ int RefTable::find(const std::string& name, int keyCol, int lastRow) const {
   return 0;
 }
 
+int RefTable::findSingle(float value, int keyCol, int lastRow) const {
+  const int last = lastRow < 0 || lastRow > maxRow_ ? maxRow_ : lastRow;
+  for (int r = 1; r <= last; ++r)
+    if (single(r, keyCol) == value) return r;
+  return 0;
+}
+
 }  // namespace kalteron

@@ -36,6 +36,9 @@ class RefTable {
   // The first row in 1..lastRow (default: every row) whose key column equals
   // `name` exactly; 0 when no row does. An empty cell equals "".
   int find(const std::string& name, int keyCol = 1, int lastRow = -1) const;
+  // The first row in 1..lastRow whose key column, read as a single-precision
+  // number, equals `value` exactly; 0 when no row does.
+  int findSingle(float value, int keyCol, int lastRow) const;
 
  private:
   int maxRow_ = 0;
