@@ -1,5 +1,7 @@
 #include "calculation/Raschet.h"
 
+#include <algorithm>
+
 #include "calculation/Numbers.h"
 
 namespace kalteron {
@@ -111,7 +113,8 @@ void RaschetVse(Kamera& k) {
   // 5. Chamber values.
   st.gTemperaturaKamera = chislo(op.ClickTemperaturaKamera);
   st.gVlajnostKamera = chislo(op.ClickVlajnostKamera);
-  st.gVremiaKamera = chislo(op.ClickVremiaKamera);
+  // Hours below 0,1 (a file may hold 0) count as 0,1: they divide.
+  st.gVremiaKamera = std::max(chislo(op.ClickVremiaKamera), 0.1f);
 
   // 6. A chamber that is not colder than outside. The module values keep what
   // was read above; the corrected texts count from the next pass.

@@ -27,6 +27,14 @@ struct RaschetState {
 
   // Enclosure
   float gTemperaturaStenaA = 0;
+  // Per surface, kept from pass to pass: a lookup that finds no row leaves
+  // the surface's previous value.
+  std::array<std::string, kSurfaces> gSteklo;
+  std::array<std::string, kSurfaces> gIzolaicia;
+  std::array<float, kSurfaces> gTeploprovodnostSteni{};
+  std::array<float, kSurfaces> gSoprotivlenieSteklo{};
+  std::array<float, kSurfaces> gTeploprovodnostIzolaicii{};
+  std::array<float, kSurfaces> gTeplopritokPoverhnost{};  // W
 
   // Product and packaging
   float gProduktHranMassa = 0;
@@ -35,6 +43,31 @@ struct RaschetState {
   float gProduktTemperKones = 0;
   float gTaraSutkiOborot = 0;
   float gSekundPerioda = 0;
+  // Properties of the chosen product and packaging from the last lookup that
+  // found a row.
+  float gTemperZamerz = 0;
+  float gTeploemkostDo = 0;
+  float gTeploemkostPosle = 0;
+  float gTeplotaZamerz = 0;
+  float gDihanie0 = 0;
+  float gDihanie10 = 0;
+  float gDihanie20 = 0;
+  float gTaraTeploemkost = 0;
+
+  // Doors: density factor, door-open minutes per tonne, protection
+  // effectiveness (each from the last lookup that found a row) and the
+  // passages per day.
+  float gKoeffPlotnosti = 0;
+  float gMinutNaTonnu = 0;
+  float gEffektivnost = 0;
+  float gKolichestvoProhodov = 0;
+  // Enthalpies of the outside and the chamber air, kJ/kg, written by both
+  // the door and the ventilation calculation.
+  float gEntalpiaSnaruji = 0;
+  float gEntalpiaVnutri = 0;
+
+  // Staff: heat emitted per person, W.
+  float gTeploNaCheloveka = 0;
 
   // The full-load command: the fill factor and the mass of its last run.
   float gZagruzkaKoeff = 0;
@@ -54,6 +87,7 @@ struct RaschetState {
   float gTeplopritokDvigateli = 0;
   float gTeplopritokProcheeOborud = 0;
   float gTeplopritokVO = 0;
+  float gZapasKamera = 0;
   float gTeplopritokSumma = 0;
   float gTeplopritokSummKoeff = 0;
 
