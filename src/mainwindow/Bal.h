@@ -80,8 +80,9 @@ class Bal {
   // * Focus. When a widget really gets the focus from another control of the
   //   window (not window activation, not a popup closing), call setFocus().
   //   The model runs the leave step of the control that had it (with its
-  //   recalculation) and the entry step of the new one ("0" emptied, whole
-  //   text selected). A control that is disabled, hidden, or on a page not
+  //   recalculation) and the entry step of the new one ("0" emptied; a text
+  //   box then has its whole text selected, an editable choice box only the
+  //   caret at the end: apply selectionStart()/selectionLength()). A control that is disabled, hidden, or on a page not
   //   shown cannot take the focus: setFocus() returns false and nothing
   //   happens; the view puts its focus back on focus().
   // * Keys. For every character typed into the focused text field, ask
@@ -140,7 +141,8 @@ class Bal {
   void clickButton(Widget& button);
   void click(const std::string& name);  // check box, button or "Option1(1)"
 
-  // Questions on closing, and the save command they may run.
+  // Questions on closing, and the save command they may run. Without a
+  // prompter nothing is asked: the window closes unsaved.
   Prompter* prompter = nullptr;
   std::function<void()> SaveNameFileSave;
 
