@@ -94,11 +94,31 @@ void Bal::wire() {
 }
 
 void Bal::Form_Load() {
-  ZagruzitBasa(basa, [this](std::string_view box, std::string_view item) {
-    Control* c = find(std::string(box));
-    if (auto* l = dynamic_cast<ListBox*>(c)) l->addItem(std::string(item));
-    if (auto* e = dynamic_cast<ComboBox*>(c)) e->addItem(std::string(item));
+  // The catalogue appends to one box after another or to the six boxes of a
+  // column in turn, so the search starts at the last box hit.
+  struct Spisok {
+    const std::string* name;
+    ListBox* l;
+    ComboBox* e;
+  };
+  std::vector<Spisok> spiski;
+  for (Control* c : controls_) {
+    if (auto* l = dynamic_cast<ListBox*>(c)) spiski.push_back({&c->name(), l, nullptr});
+    if (auto* e = dynamic_cast<ComboBox*>(c)) spiski.push_back({&c->name(), nullptr, e});
+  }
+  std::size_t posledni = 0;
+  ZagruzitBasa(basa, [&](std::string_view box, std::string_view item) {
+    for (std::size_t n = 0; n < spiski.size(); ++n) {
+      const std::size_t i = (posledni + n) % spiski.size();
+      const std::string& name = *spiski[i].name;
+      if (name.size() != box.size() || name != box) continue;
+      if (spiski[i].l) spiski[i].l->addItem(std::string(item));
+      if (spiski[i].e) spiski[i].e->addItem(std::string(item));
+      posledni = i;
+      return;
+    }
   });
+  // The start values of the regime and of the first wall material.
   st.gRejim = "Хранение";
   st.gMaterialSteni[0] = "Железобетон";
   RaschetVse();
@@ -169,8 +189,8 @@ void Bal::ClickProduktKategoria_Click() {
   list.clear();
   const RefTable& t = basa.gProduktTabl;
   const std::string& kategoria = op.ClickProduktKategoria.text();
-  for (int r = 1; r <= 94; ++r)
-    if (t.text(r, 1) == kategoria) list.addItem(t.text(r, 2));
+  for (int r = 1; r <= kStrokProdukt; ++r)
+    if (t.equals(r, 1, kategoria)) list.addItem(t.text(r, 2));
   if (!list.items().empty()) list.setText(list.items().front());
   RaschetVse();
 }

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <span>
-#include <vector>
 
 #include "calculation/Controls.h"
 #include "calculation/Numbers.h"
@@ -17,29 +16,29 @@ constexpr int kMaxStrok = 100;
 constexpr int kMaxStolbcov = 10;
 
 // Splits a row text at every ':' (no limit on the parts; the text between
-// two adjacent colons is an empty part).
-std::vector<std::string_view> razbit(std::string_view stroka) {
-  std::vector<std::string_view> chasti;
-  std::size_t nachalo = 0;
+// two adjacent colons is an empty part) and hands part j (from 1) to `f`.
+template <typename F>
+void razbit(std::string_view stroka, F&& f) {
+  int j = 1;
   for (;;) {
-    const std::size_t p = stroka.find(':', nachalo);
+    const std::size_t p = stroka.find(':');
     if (p == std::string_view::npos) {
-      chasti.push_back(stroka.substr(nachalo));
-      return chasti;
+      f(j, stroka);
+      return;
     }
-    chasti.push_back(stroka.substr(nachalo, p - nachalo));
-    nachalo = p + 1;
+    f(j++, stroka.substr(0, p));
+    stroka.remove_prefix(p + 1);
   }
 }
 
 // Fills a table of text rows: row k, column j gets part j of row text k.
 template <std::size_t N>
 void zapolnitStrokami(RefTable& t, const std::array<const char*, N>& stroki) {
-  for (std::size_t k = 0; k < N; ++k) {
-    const auto chasti = razbit(stroki[k]);
-    for (std::size_t j = 0; j < chasti.size(); ++j)
-      t.set(static_cast<int>(k + 1), static_cast<int>(j + 1), std::string(chasti[j]));
-  }
+  std::size_t bytes = 0;
+  for (const char* s : stroki) bytes += std::string_view(s).size();
+  t.reserveTexts(bytes);
+  for (std::size_t k = 0; k < N; ++k)
+    razbit(stroki[k], [&](int j, std::string_view chast) { t.set(static_cast<int>(k + 1), j, chast); });
 }
 
 // The list scan of a table stored cell by cell: rows from 1 until the first
@@ -62,7 +61,7 @@ std::array<std::string, kSurfaces> perSurfaceNames(const char* prefix) {
 template <std::size_t N>
 void zagruzitMaterialy(RefTable& t, const std::array<dannye::StrokaMaterialDannye, N>& dannye) {
   t = RefTable(kMaxStrok, kMaxStolbcov);
-  for (std::size_t k = 0; k < N; ++k) t.set(static_cast<int>(k + 1), 1, std::string(dannye[k].nazvanie));
+  for (std::size_t k = 0; k < N; ++k) t.set(static_cast<int>(k + 1), 1, dannye[k].nazvanie);
   for (std::size_t k = 0; k < N; ++k) {
     const auto& d = dannye[k];
     if (d.celoe)
@@ -80,7 +79,7 @@ void ZagruzitKlimat(Basa& basa, const AppendItem& append) {
   for (std::size_t k = 0; k < dannye::kKlimat.size(); ++k) {
     const auto& d = dannye::kKlimat[k];
     const int r = static_cast<int>(k + 1);
-    t.set(r, 1, std::string(d.gorod));
+    t.set(r, 1, d.gorod);
     t.set(r, 2, d.temperatura);
     t.set(r, 3, d.vlajnost);
   }
@@ -139,17 +138,24 @@ void ZagruzitEntalpia(Basa& basa) {
   zapolnitStrokami(src, dannye::kEntalpia);
   constexpr int kIshodnih = static_cast<int>(dannye::kEntalpia.size());
 
+  // The source as numbers, one row past the last and one column past the
+  // 100 % value reading 0 like the empty cells they stand for.
+  double h[kIshodnih + 1][15] = {};
+  for (int k = 1; k <= kIshodnih; ++k)
+    for (int i = 1; i <= 12; ++i) h[k][i] = src.number(k, i);
+
   // Across humidity: five steps between two source columns, the fifths summed
   // one by one; column 100 takes the 100 % value as it is.
+  double v[kIshodnih + 2][101] = {};
   for (int k = 1; k <= kIshodnih; ++k) {
     int m = 49;
     for (int i = 2; i <= 13; ++i) {
-      const double nachalo = src.number(k, i);
-      const double shag = (src.number(k, i + 1) - nachalo) / 5;
+      const double shag = (h[k][i + 1] - h[k][i]) / 5;
       double prirost = 0;
       int shagov = 0;
       for (m = m + 1; m <= 100; ++m) {
-        vl.set(k, m, nachalo + prirost);
+        v[k][m] = h[k][i] + prirost;
+        vl.set(k, m, v[k][m]);
         ++shagov;
         prirost += shag;
         if (shagov == 5) break;
@@ -161,12 +167,11 @@ void ZagruzitEntalpia(Basa& basa) {
   for (int c = 50; c <= 100; ++c) {
     int m = 0;
     for (int i = 1; i <= kIshodnih; ++i) {
-      const double nachalo = vl.number(i, c);
-      const double shag = (vl.number(i + 1, c) - nachalo) / 5;
+      const double shag = (v[i + 1][c] - v[i][c]) / 5;
       double prirost = 0;
       int shagov = 0;
       for (m = m + 1; m <= kStrokEntalpia; ++m) {
-        grid.set(m, c, nachalo + prirost);
+        grid.set(m, c, v[i][c] + prirost);
         ++shagov;
         prirost += shag;
         if (shagov == 5) break;
@@ -180,11 +185,10 @@ void ZagruzitKoeffPlotnosti(Basa& basa) {
   t = RefTable(15, 3);
   for (int r = 0; r <= 15; ++r)
     for (int c = 0; c <= 3; ++c) t.set(r, c, 0.0f);
-  for (std::size_t k = 0; k < dannye::kKoeffPlotnosti.size(); ++k) {
-    const auto chasti = razbit(dannye::kKoeffPlotnosti[k]);
-    for (std::size_t j = 0; j < chasti.size(); ++j)
-      t.set(static_cast<int>(k + 1), static_cast<int>(j + 1), parseSingle(chasti[j]).value_or(0.0f));
-  }
+  for (std::size_t k = 0; k < dannye::kKoeffPlotnosti.size(); ++k)
+    razbit(dannye::kKoeffPlotnosti[k], [&](int j, std::string_view chast) {
+      t.set(static_cast<int>(k + 1), j, parseSingle(chast).value_or(0.0f));
+    });
 }
 
 void ZagruzitPersonal(Basa& basa) {
@@ -266,9 +270,8 @@ StrokaPersonal Basa::personal(int row) const { return {gPersonalTabl.text(row, 1
 std::optional<double> Basa::entalpia(int t, int vlajnost) const {
   const int row = t + 41;
   if (row < 1 || row > kStrokEntalpia) return std::nullopt;
-  const Cell& c = gEntalpia.at(row, vlajnost);
-  if (const auto* d = std::get_if<double>(&c)) return *d;
-  return std::nullopt;
+  if (gEntalpia.empty(row, vlajnost)) return std::nullopt;
+  return gEntalpia.number(row, vlajnost);
 }
 
 }  // namespace kalteron
