@@ -131,6 +131,7 @@ void RaschetVse(Kamera& k) {
   k.rez.NeobhodKoefZapas.setText("Коэф. запаса : " + op.ClickZapasKamera.text() + "  %");
 
   // 9. Every component, in the binding order.
+  ++st.polnyhProhodov;
   RaschetKomponenty(k);
 }
 

@@ -96,6 +96,8 @@ struct RaschetState {
   int vhodov = 0;
   int glubina = 0;
   int maxGlubina = 0;
+  // Passes that went through to the component calculations.
+  int polnyhProhodov = 0;
   // While a project file is read the driver leaves the chamber and outdoor
   // temperatures alone; the final recalculation corrects them.
   bool bezKorrekciiTemperatur = false;
