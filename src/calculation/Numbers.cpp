@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <system_error>
 
@@ -41,13 +42,55 @@ std::optional<std::string> normalise(std::string_view text) {
   if (digits == 0) return std::nullopt;
   if (out.back() == '.') out.pop_back();
   if (out.front() == '.' || (out.size() > 1 && out[0] == '-' && out[1] == '.')) {
-    out.insert(out[0] == '-' ? 1 : 0, "0");
+    out.insert(out.begin() + (out[0] == '-' ? 1 : 0), '0');
   }
   return out;
 }
 
+// Short texts (the usual case) are read without building a normalised copy:
+// a mantissa and a power of ten that are both exact in T give the correctly
+// rounded value with one division. Anything else takes the general path.
+template <typename T>
+std::optional<T> parseFast(std::string_view text, bool& handled) {
+  constexpr std::uint64_t kMaxMantissa = sizeof(T) == 4 ? (1u << 24) : (std::uint64_t{1} << 53);
+  constexpr int kMaxDecimals = sizeof(T) == 4 ? 10 : 22;
+  handled = false;
+  std::size_t i = 0;
+  const std::size_t n = text.size();
+  bool negative = false;
+  if (i < n && (text[i] == '-' || text[i] == '+')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  std::uint64_t mantissa = 0;
+  int digits = 0;
+  int decimals = 0;
+  bool comma = false;
+  for (; i < n; ++i) {
+    const char c = text[i];
+    if (c >= '0' && c <= '9') {
+      if (mantissa > kMaxMantissa) return std::nullopt;  // too long: general path
+      mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+      ++digits;
+      if (comma) ++decimals;
+    } else if (c == ',' && !comma) {
+      comma = true;
+    } else {
+      return std::nullopt;  // blanks, a second comma, letters: general path
+    }
+  }
+  if (digits == 0 || mantissa > kMaxMantissa || decimals > kMaxDecimals) return std::nullopt;
+  T scale = 1;
+  for (int d = 0; d < decimals; ++d) scale *= 10;
+  T value = static_cast<T>(mantissa) / scale;
+  handled = true;
+  return negative ? -value : value;
+}
+
 template <typename T>
 std::optional<T> parseAs(std::string_view text) {
+  bool handled = false;
+  if (auto fast = parseFast<T>(text, handled); handled) return fast;
   const auto norm = normalise(text);
   if (!norm) return std::nullopt;
   T value{};
@@ -116,7 +159,7 @@ std::string roundDecimal(const Decimal& d, int decimals, bool halfEven) {
       }
     }
   }
-  if (kept.empty()) kept = "0";
+  if (kept.empty()) kept.push_back('0');
   if (up) {
     int i = static_cast<int>(kept.size()) - 1;
     while (i >= 0) {
@@ -193,7 +236,37 @@ std::string generalText(double value, int precision) {
 std::optional<double> parseDouble(std::string_view text) { return parseAs<double>(text); }
 std::optional<float> parseSingle(std::string_view text) { return parseAs<float>(text); }
 
-std::string format00(double value) { return fixedText(value, 2); }
+namespace {
+
+// value x 10^decimals rounded to a whole number, when the decimal digits at
+// 15 significant places cannot lie on a half: then the rounding rule does not
+// matter and the binary value decides. Nothing when it might be a half.
+std::optional<double> roundedClearOfHalf(double value, int decimals) {
+  double scale = 1;
+  for (int d = 0; d < decimals; ++d) scale *= 10;
+  const double r = std::fabs(value) * scale;
+  if (!(r < 1e13)) return std::nullopt;
+  const double fl = std::floor(r);
+  const double distance = std::fabs(r - fl - 0.5);
+  if (distance <= r * 4e-14 + 1e-300) return std::nullopt;
+  return r - fl > 0.5 ? fl + 1 : fl;
+}
+
+}  // namespace
+
+std::string format00(double value) {
+  if (const auto n = roundedClearOfHalf(value, 2)) {
+    const auto whole = static_cast<long long>(*n);
+    std::string out;
+    if (value < 0 && whole != 0) out.push_back('-');
+    out += std::to_string(whole / 100);
+    out.push_back(',');
+    out.push_back(static_cast<char>('0' + whole % 100 / 10));
+    out.push_back(static_cast<char>('0' + whole % 10));
+    return out;
+  }
+  return fixedText(value, 2);
+}
 std::string format0(double value) { return fixedText(value, 0); }
 
 std::string singleToText(float value) { return generalText(static_cast<double>(value), 7); }
@@ -202,6 +275,11 @@ std::string intToText(long long value) { return std::to_string(value); }
 
 double roundHalfEven(double value, int decimals) {
   if (!std::isfinite(value)) return value;
+  if (const auto n = roundedClearOfHalf(value, decimals)) {
+    double scale = 1;
+    for (int d = 0; d < decimals; ++d) scale *= 10;
+    return (value < 0 ? -*n : *n) / scale;
+  }
   const Decimal d = toDecimal(value, 15);
   const std::string digits = roundDecimal(d, decimals, true);
   double v = 0;
