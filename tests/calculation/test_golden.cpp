@@ -242,3 +242,62 @@ INSTANTIATE_TEST_SUITE_P(Chambers, Golden, ::testing::ValuesIn(kKamery),
 
 }  // namespace
 }  // namespace kalteron::test
+
+namespace kalteron::test {
+namespace {
+
+// Each switch of the gains panel on the apple pavilion (every gain in use):
+// the field shows "0", the component is 0 and the sum loses exactly it.
+TEST(Switches, ClearedSwitchTakesItsComponentOut) {
+  const ZolotaiaKamera& z = kKamery[1];
+  auto vse = poschitat(z.nastroiki);
+  const RaschetState& on = vse->st;
+  struct Case {
+    const char* vkluchatel;
+    const char* pole;
+    float bezNego;  // the sum without the component
+  };
+  const float s = on.gTeplopritokSumma;
+  const Case cases[] = {
+      {"CheckClickTeplopritokCteni", "ClickTeplopritokCteni", s - on.gTeplopritokCteni},
+      {"CheckClickTeplopritokProdukt", "ClickTeplopritokProdukt", s - on.gTeplopritokProdukt - on.gTeplopritokTara},
+      // respiration off also stops the automatic air changes
+      {"CheckClickTeplopritokDihanie", "ClickTeplopritokDihanie",
+       s - on.gTeplopritokDihanie - on.gTeplopritokVentilasia},
+      {"CheckClickTeplopritokDveri", "ClickTeplopritokDveri", s - on.gTeplopritokDveri},
+      {"CheckClickTeplopritokOsvesenie", "ClickTeplopritokOsvesenie", s - on.gTeplopritokOsvesenie},
+      {"CheckClickTeplopritokPTS", "ClickTeplopritokPTS", s - on.gTeplopritokPts},
+      {"CheckClickTeplopritokPersonal", "ClickTeplopritokPersonal", s - on.gTeplopritokPersonal},
+      {"CheckClickTeplopritokOborudovanie", "ClickTeplopritokOborudovanie",
+       s - on.gTeplopritokVentilasia - on.gTeplopritokLampa - on.gTeplopritokDvigateli -
+           on.gTeplopritokProcheeOborud},
+      {"CheckClickTeplopritokVOiTEN", "ClickTeplopritokVOiTEN", s - on.gTeplopritokVO},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.vkluchatel);
+    Nastroiki n = z.nastroiki;
+    n.push_back({c.vkluchatel, "0"});
+    auto bal = poschitat(n);
+    EXPECT_EQ(tekst(*bal, c.pole), "0");
+    EXPECT_NEAR(bal->st.gTeplopritokSumma, c.bezNego, 1e-5f);
+    EXPECT_NE(tekst(*bal, "ClickTeplopritokSummKoeff"), "0");
+    // Every other field of the panel keeps its text.
+    for (const auto& [name, text] : z.ojidaemoe) {
+      if (name == c.pole || name.rfind("ClickTeplopritokSumm", 0) == 0 || name[0] == 'g') continue;
+      if (std::string(c.vkluchatel) == "CheckClickTeplopritokDihanie" &&
+          (name == "ClickVentilasiaKratnost" || name == "ClickTeplopritokOborudovanie"))
+        continue;
+      SCOPED_TRACE(name);
+      EXPECT_EQ(tekst(*bal, name), text);
+    }
+  }
+  // Respiration off: the rate reads 0, the notice stays.
+  auto bal = poschitat(z.nastroiki);
+  ustanovit(*bal, "CheckClickTeplopritokDihanie", "0");
+  bal->RaschetVse();
+  EXPECT_EQ(bal->op.ClickVentilasiaKratnost.text(), "0");
+  EXPECT_EQ(tekst(*bal, "DihanieText(1)"), "Присутствует");
+}
+
+}  // namespace
+}  // namespace kalteron::test
