@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <string>
 #include <optional>
 
 #include "calculation/Numbers.h"
@@ -88,4 +90,41 @@ TEST(Numbers, RoundHalfEven) {
   EXPECT_EQ(roundHalfEven(0.135, 2), 0.14);
   EXPECT_EQ(roundHalfEven(11.0, 1), 11.0);
   EXPECT_EQ(roundHalfEven(0.0, 2), 0.0);
+}
+
+// Short texts take a short path; it must give the same correctly rounded
+// numbers as the general one, at its limits too.
+TEST(Numbers, ShortAndLongTextsAgree) {
+  const char* texts[] = {"16777216", "16777217",   "16777219",     "0,1234567891", "0,12345678901", "-0,0000000001",
+                         "123456,7", "99999999,5", "3,4028235",    "0,3",          "-273,15",       "9007199254740993",
+                         "0,000001", "1,00000005", "12345678901234567890"};
+  for (const char* t : texts) {
+    SCOPED_TRACE(t);
+    std::string dot = t;
+    for (char& c : dot)
+      if (c == ',') c = '.';
+    float f = 0;
+    double d = 0;
+    std::from_chars(dot.data(), dot.data() + dot.size(), f);
+    std::from_chars(dot.data(), dot.data() + dot.size(), d);
+    EXPECT_EQ(parseSingle(t), f);
+    EXPECT_EQ(parseDouble(t), d);
+  }
+  EXPECT_TRUE(std::signbit(*parseSingle("-0")));
+}
+
+TEST(Numbers, HalvesAtFifteenDigits) {
+  // Binary values just below or above a half count as the half they stand for.
+  EXPECT_EQ(format00(1.005), "1,01");
+  EXPECT_EQ(format00(-1.005), "-1,01");
+  EXPECT_EQ(format00(0.125), "0,13");
+  EXPECT_EQ(format00(1.0049), "1,00");
+  EXPECT_EQ(format00(123456789.125), "123456789,13");
+  EXPECT_EQ(format00(123456789012.345), "123456789012,35");
+  EXPECT_EQ(roundHalfEven(1.005, 2), 1.0);
+  EXPECT_EQ(roundHalfEven(1.015, 2), 1.02);
+  EXPECT_EQ(roundHalfEven(-0.4, 0), 0.0);
+  EXPECT_EQ(roundHalfEven(23.04, 0), 23.0);
+  EXPECT_EQ(roundHalfEven(10.5, 0), 10.0);
+  EXPECT_EQ(roundHalfEven(11.5, 0), 12.0);
 }
