@@ -54,7 +54,7 @@ void RaschetDver(Kamera& k) {
     st.gMinutNaTonnu = basa.gTipTovaraTabl.single(row, 2);
   const double minutOtkryto = st.gProduktSutkiOborot * static_cast<double>(st.gMinutNaTonnu) / 1000.0;
 
-  const double sekundNaProhod = op.ClickDverTip.value() == 1 ? 15.0 : 25.0;
+  const double sekundNaProhod = op.ClickDverTip.checked() ? 15.0 : 25.0;
 
   const float gruzopodiemnost = chislo(op.ClickPtsGruzopodiemnost);
   if (gruzopodiemnost != 0) {
