@@ -45,8 +45,8 @@ void RaschetDver(Kamera& k) {
     }
   }
 
-  const double x = rhoNaruji < rhoVnutri ? static_cast<double>(rhoNaruji) / rhoVnutri
-                                         : static_cast<double>(rhoVnutri) / rhoNaruji;
+  const double x =
+      rhoNaruji < rhoVnutri ? static_cast<double>(rhoNaruji) / rhoVnutri : static_cast<double>(rhoVnutri) / rhoNaruji;
   const float q = konechnoe(static_cast<double>(plosad) * 0.692 * dH * rhoVnutri * st.gKoeffPlotnosti *
                             std::sqrt((1.0 - x) * visota));
 

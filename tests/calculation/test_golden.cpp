@@ -28,6 +28,7 @@ struct ZolotaiaKamera {
   std::array<float, 15> znachenia;
 };
 
+// clang-format off
 const ZolotaiaKamera kKamery[] = {
     {"StoreStorageMeatAllOn",
      {{"ClickRegion", "Самара"}, {"ClickKameraDlina", "6"}, {"ClickKameraSirina", "4"},
@@ -170,6 +171,7 @@ const ZolotaiaKamera kKamery[] = {
       {"ClickVentilasiaKratnost", "4,5"}, {"gTeplopritokProdukt", "0,15"}, {"gTeplopritokTara", "0,00"}},
      {0.0f, 0.1526042f, 0.004375f, 0.305f, 0.007257686f, 0.0f, 0.0f, 0.042f, 0.1654454f, 0.0f, 0.0f, 0.4f, 0.2422535f, 1.318936f, 2.374084f}},
 };
+// clang-format on
 
 class Golden : public ::testing::TestWithParam<ZolotaiaKamera> {};
 
@@ -191,10 +193,10 @@ TEST_P(Golden, EveryResultAsTheUserSeesIt) {
 
   const RaschetState& st = bal->st;
   const std::array<float, 15> poluceno = {
-      st.gTeplopritokCteni,    st.gTeplopritokProdukt,      st.gTeplopritokTara,   st.gTeplopritokDihanie,
-      st.gTeplopritokDveri,    st.gTeplopritokOsvesenie,    st.gTeplopritokPts,    st.gTeplopritokPersonal,
-      st.gTeplopritokVentilasia, st.gTeplopritokLampa,      st.gTeplopritokDvigateli, st.gTeplopritokProcheeOborud,
-      st.gTeplopritokVO,       st.gTeplopritokSumma,        st.gTeplopritokSummKoeff};
+      st.gTeplopritokCteni,      st.gTeplopritokProdukt,   st.gTeplopritokTara,      st.gTeplopritokDihanie,
+      st.gTeplopritokDveri,      st.gTeplopritokOsvesenie, st.gTeplopritokPts,       st.gTeplopritokPersonal,
+      st.gTeplopritokVentilasia, st.gTeplopritokLampa,     st.gTeplopritokDvigateli, st.gTeplopritokProcheeOborud,
+      st.gTeplopritokVO,         st.gTeplopritokSumma,     st.gTeplopritokSummKoeff};
   for (std::size_t i = 0; i < poluceno.size(); ++i) {
     SCOPED_TRACE(i);
     EXPECT_NEAR(poluceno[i], z.znachenia[i], 2e-6 * std::max(1.0f, std::fabs(z.znachenia[i])));
@@ -269,8 +271,7 @@ TEST(Switches, ClearedSwitchTakesItsComponentOut) {
       {"CheckClickTeplopritokPTS", "ClickTeplopritokPTS", s - on.gTeplopritokPts},
       {"CheckClickTeplopritokPersonal", "ClickTeplopritokPersonal", s - on.gTeplopritokPersonal},
       {"CheckClickTeplopritokOborudovanie", "ClickTeplopritokOborudovanie",
-       s - on.gTeplopritokVentilasia - on.gTeplopritokLampa - on.gTeplopritokDvigateli -
-           on.gTeplopritokProcheeOborud},
+       s - on.gTeplopritokVentilasia - on.gTeplopritokLampa - on.gTeplopritokDvigateli - on.gTeplopritokProcheeOborud},
       {"CheckClickTeplopritokVOiTEN", "ClickTeplopritokVOiTEN", s - on.gTeplopritokVO},
   };
   for (const auto& c : cases) {

@@ -16,8 +16,7 @@ namespace {
 
 // A chamber 5 m long, 4 m wide and 3 m high at -10 °C behind 32 °C (Самара),
 // every thickness 0: U = 1 / (1/22,7 + 1/9,37) = 6,632 W/(m2 K).
-const Nastroiki kKamera543 = {
-    {"ClickKameraDlina", "5"}, {"ClickKameraSirina", "4"}, {"ClickKameraVisota", "3"}};
+const Nastroiki kKamera543 = {{"ClickKameraDlina", "5"}, {"ClickKameraSirina", "4"}, {"ClickKameraVisota", "3"}};
 
 TEST(Enclosure, SurfaceGains) {
   struct Case {
@@ -29,9 +28,7 @@ TEST(Enclosure, SurfaceGains) {
       // 12 m2 x 6,632 x 42 K
       {"store", kKamera543, 3342.70f},
       // glazing of 10 mm: U = 1 / (1/22,7 + 0,013157895 + 1/9,37) = 6,100; 12 x 6,100 x 42
-      {"pavilion fully glazed",
-       {{"Option1(1)", "True"}, {"ClickZapolnenSteniStenaA", "100"}},
-       3074.40f},
+      {"pavilion fully glazed", {{"Option1(1)", "True"}, {"ClickZapolnenSteniStenaA", "100"}}, 3074.40f},
       // a store keeps the whole solid area and adds the glazed half on top: 6 x 6,100 x 42 + 3342,7
       {"store with a glazed share from a file", {{"ClickZapolnenSteniStenaA", "50"}}, 4879.90f},
       {"no temperature difference", {{"ClickTemperaturaStenaA", "-10"}}, 0.0f},
@@ -71,9 +68,8 @@ TEST(Product, CoolingFreezingAndBelow) {
   };
   // Баранина: freezing point -1,5, c1 3,06, c2 1,72, latent heat 222.
   // 20 -> -18 °C: 3,06 x 21,5 + 222 + 1,72 x 16,5 = 316,17 kJ/kg.
-  const Nastroiki baranina = {{"ClickProduktSutkiOborot", "1000"},
-                              {"ClickProduktTemperNasalnaia", "20"},
-                              {"ClickProduktTemperKones", "-18"}};
+  const Nastroiki baranina = {
+      {"ClickProduktSutkiOborot", "1000"}, {"ClickProduktTemperNasalnaia", "20"}, {"ClickProduktTemperKones", "-18"}};
   auto s = [&](Nastroiki extra) {
     Nastroiki n = baranina;
     n.insert(n.end(), extra.begin(), extra.end());
@@ -84,18 +80,17 @@ TEST(Product, CoolingFreezingAndBelow) {
       {"cooling: per 10 h", s({{"ClickRejim", "Охлаждение"}, {"ClickVremiaKamera", "10"}}), "8,78",
        316.17f * 1000 / 36000},
       {"above freezing only", s({{"ClickProduktTemperKones", "2"}}), "0,64", 3.06f * 18 * 1000 / 86400},
-      {"ending at the freezing point", s({{"ClickProduktTemperKones", "-1,5"}}), "0,76",
-       3.06f * 21.5f * 1000 / 86400},
-      {"starting at the freezing point",
-       s({{"ClickProduktTemperNasalnaia", "-1,5"}}), "0,33", 1.72f * 16.5f * 1000 / 86400},
+      {"ending at the freezing point", s({{"ClickProduktTemperKones", "-1,5"}}), "0,76", 3.06f * 21.5f * 1000 / 86400},
+      {"starting at the freezing point", s({{"ClickProduktTemperNasalnaia", "-1,5"}}), "0,33",
+       1.72f * 16.5f * 1000 / 86400},
       {"all below freezing", s({{"ClickProduktTemperNasalnaia", "-5"}}), "0,26", 1.72f * 13 * 1000 / 86400},
-      {"all three equal",
-       s({{"ClickProduktTemperNasalnaia", "-1,5"}, {"ClickProduktTemperKones", "-1,5"}}), "0,00", 0},
-      {"from below to above", s({{"ClickProduktTemperNasalnaia", "-5"}, {"ClickProduktTemperKones", "0"}}),
-       "0,00", 0},
+      {"all three equal", s({{"ClickProduktTemperNasalnaia", "-1,5"}, {"ClickProduktTemperKones", "-1,5"}}), "0,00", 0},
+      {"from below to above", s({{"ClickProduktTemperNasalnaia", "-5"}, {"ClickProduktTemperKones", "0"}}), "0,00", 0},
       // 1000 kg of wood, c 2,72, 20 -> -18 °C: 2,72 x 38 x 1000 / 86400 = 1,196 kW on top
       {"with packaging",
-       s({{"ClickTaraMaterial", "Дерево"}, {"ClickTaraSutkiOborot", "1000"}, {"ClickTaraTemperNasalnaia", "20"},
+       s({{"ClickTaraMaterial", "Дерево"},
+          {"ClickTaraSutkiOborot", "1000"},
+          {"ClickTaraTemperNasalnaia", "20"},
           {"ClickTaraTemperKones", "-18"}}),
        "4,86", 316.17f * 1000 / 86400},
       // another product: its own freezing point and heats in the same recalculation (Говядина
@@ -143,22 +138,25 @@ TEST(Respiration, LivingProduce) {
        "Присутствует", 10000 * 53 / 3600.0f / 1000},
       // 175 + (356 - 175) / 10 x 15 = 446,5 at 25 °C; turnover (446,5 + 53) / 2
       {"turnover from 25 °C",
-       s({{"ClickProduktSutkiOborot", "1000"}, {"ClickProduktTemperNasalnaia", "25"},
+       s({{"ClickProduktSutkiOborot", "1000"},
+          {"ClickProduktTemperNasalnaia", "25"},
           {"ClickProduktTemperKones", "0"}}),
        "0,07", "Присутствует", 1000 * (446.5f + 53) / 2 / 3600 / 1000},
       // 5 °C: 53 + (175 - 53) / 10 x 5 = 114
       {"stored at 5 °C", s({{"ClickProduktHranMassa", "10000"}, {"ClickProduktTemperKones", "5"}}), "0,32",
        "Присутствует", 10000 * 114 / 3600.0f / 1000},
-      {"below 0 °C nothing", s({{"ClickProduktHranMassa", "10000"}, {"ClickProduktTemperKones", "-1"}}),
-       "0,00", "Отсутствует", 0},
-      {"cooling ignores the stored mass",
-       s({{"ClickRejim", "Охлаждение"}, {"ClickProduktHranMassa", "10000"}, {"ClickProduktTemperKones", "0"}}),
-       "0,00", "Отсутствует", 0},
-      {"meat does not respire", {{"ClickProduktHranMassa", "10000"}, {"ClickProduktTemperKones", "0"}}, "0,00",
+      {"below 0 °C nothing", s({{"ClickProduktHranMassa", "10000"}, {"ClickProduktTemperKones", "-1"}}), "0,00",
        "Отсутствует", 0},
+      {"cooling ignores the stored mass",
+       s({{"ClickRejim", "Охлаждение"}, {"ClickProduktHranMassa", "10000"}, {"ClickProduktTemperKones", "0"}}), "0,00",
+       "Отсутствует", 0},
+      {"meat does not respire",
+       {{"ClickProduktHranMassa", "10000"}, {"ClickProduktTemperKones", "0"}},
+       "0,00",
+       "Отсутствует",
+       0},
       {"switched off keeps the notice",
-       s({{"ClickProduktHranMassa", "10000"}, {"ClickProduktTemperKones", "0"},
-          {"CheckClickTeplopritokDihanie", "0"}}),
+       s({{"ClickProduktHranMassa", "10000"}, {"ClickProduktTemperKones", "0"}, {"CheckClickTeplopritokDihanie", "0"}}),
        "0", "Присутствует", 0},
   };
   for (const auto& c : cases) {
@@ -176,8 +174,8 @@ TEST(Respiration, LivingProduce) {
 // 1,34214, ratio 1,152 -> 1,15 -> factor 0,965; q = 3 x 0,692 x 71,8 x 1,34214
 // x 0,965 x sqrt((1 - 0,86804) x 2) = 99,17 kW; one passage of 15 s and
 // 0,8 min open: 63 s a day; 63 / 86400 x 99,17 x 1,1 = 0,0795 kW.
-const Nastroiki kDver = {{"ClickRegion", "Другой"},          {"ClickTemperaturaVozduh", "30"},
-                         {"ClickVlajnostVozduh", "54"},      {"ClickTemperaturaStenaA", "30"},
+const Nastroiki kDver = {{"ClickRegion", "Другой"},           {"ClickTemperaturaVozduh", "30"},
+                         {"ClickVlajnostVozduh", "54"},       {"ClickTemperaturaStenaA", "30"},
                          {"ClickProduktSutkiOborot", "1000"}, {"ClickDverVisota", "2"},
                          {"ClickDverShirina", "1,5"}};
 
@@ -241,9 +239,9 @@ TEST(Door, OutsideHumidityGoesToMultiplesOfFive) {
 // and 54 % (65,2 kJ/kg), apples respiring: 70 / sqrt(100) = 7 changes a day,
 // G = 1,293 x 700 / 86400 = 0,010476 kg/s, 56,6 x G = 0,593 kW.
 const Nastroiki kVentilasia = {
-    {"ClickRegion", "Другой"},       {"ClickTemperaturaVozduh", "30"},  {"ClickVlajnostVozduh", "54"},
-    {"ClickKameraDlina", "10"},      {"ClickKameraSirina", "5"},        {"ClickKameraVisota", "2"},
-    {"ClickTemperaturaKamera", "0"}, {"ClickVlajnostKamera", "90"},     {"ClickProduktKategoria", "Фрукты"},
+    {"ClickRegion", "Другой"},         {"ClickTemperaturaVozduh", "30"},   {"ClickVlajnostVozduh", "54"},
+    {"ClickKameraDlina", "10"},        {"ClickKameraSirina", "5"},         {"ClickKameraVisota", "2"},
+    {"ClickTemperaturaKamera", "0"},   {"ClickVlajnostKamera", "90"},      {"ClickProduktKategoria", "Фрукты"},
     {"ClickProduktProdukt", "Яблоки"}, {"ClickProduktHranMassa", "10000"}, {"ClickProduktTemperKones", "0"}};
 
 TEST(Ventilation, AirChanges) {
@@ -267,7 +265,8 @@ TEST(Ventilation, AirChanges) {
       {"meat does not respire", s({{"ClickProduktKategoria", "Мясные"}}), "0", false, 0},
       {"respiration off", s({{"CheckClickTeplopritokDihanie", "0"}}), "0", false, 0},
       {"by hand, even without respiration",
-       s({{"ClickProduktKategoria", "Мясные"}, {"ClickVentilasiaKratnostSamostoiatelno", "1"},
+       s({{"ClickProduktKategoria", "Мясные"},
+          {"ClickVentilasiaKratnostSamostoiatelno", "1"},
           {"ClickVentilasiaKratnost", "3,5"}}),
        "3,5", true, 56.6f * 1.293f * 350 / 86400},
       {"equipment off", s({{"CheckClickTeplopritokOborudovanie", "0"}}), "7", false, 0},
@@ -318,29 +317,50 @@ TEST(LightingVehiclesStaff, DailyAverages) {
       // 50 m2 x 5 W/m2 x 8 h / 24 / 1000
       {"lighting",
        {{"ClickKameraDlina", "10"}, {"ClickKameraSirina", "5"}, {"ClickOsvesenieVremia", "8"}},
-       "ClickTeplopritokOsvesenie", "0,08", 0.0833333f},
+       "ClickTeplopritokOsvesenie",
+       "0,08",
+       0.0833333f},
       {"lighting off",
-       {{"ClickKameraDlina", "10"}, {"ClickKameraSirina", "5"}, {"ClickOsvesenieVremia", "8"},
+       {{"ClickKameraDlina", "10"},
+        {"ClickKameraSirina", "5"},
+        {"ClickOsvesenieVremia", "8"},
         {"CheckClickTeplopritokOsvesenie", "0"}},
-       "ClickTeplopritokOsvesenie", "0", 0},
+       "ClickTeplopritokOsvesenie",
+       "0",
+       0},
       // 10 / 2 x 4 / 24
       {"vehicles", {{"ClickPtsMosnost", "10"}, {"ClickPtsVremia", "4"}}, "ClickTeplopritokPTS", "0,83", 0.833333f},
-      {"vehicles off", {{"ClickPtsMosnost", "10"}, {"ClickPtsVremia", "4"}, {"CheckClickTeplopritokPTS", "0"}},
-       "ClickTeplopritokPTS", "0", 0},
+      {"vehicles off",
+       {{"ClickPtsMosnost", "10"}, {"ClickPtsVremia", "4"}, {"CheckClickTeplopritokPTS", "0"}},
+       "ClickTeplopritokPTS",
+       "0",
+       0},
       // 330 W at -10 °C x 2 x 8 / 24 / 1000
-      {"staff", {{"ClickPersonalKolichestvo", "2"}, {"ClickPersonalVremia", "8"}}, "ClickTeplopritokPersonal",
-       "0,22", 0.22f},
+      {"staff",
+       {{"ClickPersonalKolichestvo", "2"}, {"ClickPersonalVremia", "8"}},
+       "ClickTeplopritokPersonal",
+       "0,22",
+       0.22f},
       // 206 W at 12 °C
       {"staff at 12 °C",
        {{"ClickTemperaturaKamera", "12"}, {"ClickPersonalKolichestvo", "3"}, {"ClickPersonalVremia", "24"}},
-       "ClickTeplopritokPersonal", "0,62", 0.618f},
+       "ClickTeplopritokPersonal",
+       "0,62",
+       0.618f},
       {"staff at 41 °C gives nothing",
-       {{"ClickRegion", "Другой"}, {"ClickTemperaturaVozduh", "45"}, {"ClickTemperaturaKamera", "41"},
-        {"ClickPersonalKolichestvo", "2"}, {"ClickPersonalVremia", "8"}},
-       "ClickTeplopritokPersonal", "0,00", 0},
+       {{"ClickRegion", "Другой"},
+        {"ClickTemperaturaVozduh", "45"},
+        {"ClickTemperaturaKamera", "41"},
+        {"ClickPersonalKolichestvo", "2"},
+        {"ClickPersonalVremia", "8"}},
+       "ClickTeplopritokPersonal",
+       "0,00",
+       0},
       {"staff off",
        {{"ClickPersonalKolichestvo", "2"}, {"ClickPersonalVremia", "8"}, {"CheckClickTeplopritokPersonal", "0"}},
-       "ClickTeplopritokPersonal", "0", 0},
+       "ClickTeplopritokPersonal",
+       "0",
+       0},
       {"no persons", {{"ClickPersonalVremia", "8"}}, "ClickTeplopritokPersonal", "0,00", 0},
   };
   for (const auto& c : cases) {
@@ -349,7 +369,7 @@ TEST(LightingVehiclesStaff, DailyAverages) {
     EXPECT_EQ(tekst(*bal, c.pole), c.tekstPolia);
     const float kW = std::string(c.pole) == "ClickTeplopritokOsvesenie" ? bal->st.gTeplopritokOsvesenie
                      : std::string(c.pole) == "ClickTeplopritokPTS"     ? bal->st.gTeplopritokPts
-                                                                         : bal->st.gTeplopritokPersonal;
+                                                                        : bal->st.gTeplopritokPersonal;
     EXPECT_NEAR(kW, c.kW, 1e-6f);
   }
 }
@@ -375,12 +395,15 @@ TEST(AirCoolersAndSum, Capacity) {
       // 1,0; 11,0; 11 x 1,05 = 11,55
       {"cooling 10 h", s({{"ClickRejim", "Охлаждение"}, {"ClickVremiaKamera", "10"}}), "1,00", "11,00", "11,55"},
       {"refined: 4 fans of 0,25 kW",
-       s({{"ClickVOutochnauchiiRaschet", "1"}, {"ClickVOkolichestvoVentilatorov", "4"},
+       s({{"ClickVOutochnauchiiRaschet", "1"},
+          {"ClickVOkolichestvoVentilatorov", "4"},
           {"ClickVOmochnostVentilatorov", "0,25"}}),
        "1,00", "11,00", "15,40"},
       {"refined in cooling",
-       s({{"ClickRejim", "Охлаждение"}, {"ClickVOutochnauchiiRaschet", "1"},
-          {"ClickVOkolichestvoVentilatorov", "4"}, {"ClickVOmochnostVentilatorov", "0,25"}}),
+       s({{"ClickRejim", "Охлаждение"},
+          {"ClickVOutochnauchiiRaschet", "1"},
+          {"ClickVOkolichestvoVentilatorov", "4"},
+          {"ClickVOmochnostVentilatorov", "0,25"}}),
        "1,00", "11,00", "11,55"},
       // 10 x 10 % = 1; 11 x 1,05 = 11,55
       {"24 h: only the margin", s({{"ClickVremiaKamera", "24"}}), "1,00", "11,00", "11,55"},

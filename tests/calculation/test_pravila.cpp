@@ -16,17 +16,35 @@ namespace kalteron::test {
 namespace {
 
 // A store with every gain in use, respiring produce, a door and air changes.
-const Nastroiki kPolnaia = {
-    {"ClickKameraDlina", "12"},        {"ClickKameraSirina", "8,5"},          {"ClickKameraVisota", "4"},
-    {"ClickTemperaturaKamera", "2"},   {"ClickProduktKategoria", "Фрукты"},  {"ClickProduktProdukt", "Яблоки"},
-    {"ClickProduktHranMassa", "20000"}, {"ClickProduktSutkiOborot", "2000"}, {"ClickProduktTemperNasalnaia", "18"},
-    {"ClickProduktTemperKones", "2"},  {"ClickTaraMaterial", "Дерево"},      {"ClickTaraSutkiOborot", "200"},
-    {"ClickTaraTemperNasalnaia", "18"}, {"ClickTaraTemperKones", "2"},       {"ClickTolcinaSteniStenaA", "250"},
-    {"ClickTolcinaIzolaiciiStenaA", "100"}, {"ClickPersonalKolichestvo", "3"}, {"ClickPersonalVremia", "6"},
-    {"ClickPtsMosnost", "8"},          {"ClickPtsVremia", "3"},              {"ClickOsvesenieVremia", "10"},
-    {"ClickDverVisota", "2,5"},        {"ClickDverShirina", "1,8"},          {"ClickLampaMosnost", "0,5"},
-    {"ClickLampaVremia", "4"},         {"ClickDvigateliMosnost", "1,5"},     {"ClickDvigateliVremia", "12"},
-    {"ClickProcheeOborudMosnost", "0,7"}, {"ClickProcheeOborudVremia", "8"}};
+const Nastroiki kPolnaia = {{"ClickKameraDlina", "12"},
+                            {"ClickKameraSirina", "8,5"},
+                            {"ClickKameraVisota", "4"},
+                            {"ClickTemperaturaKamera", "2"},
+                            {"ClickProduktKategoria", "Фрукты"},
+                            {"ClickProduktProdukt", "Яблоки"},
+                            {"ClickProduktHranMassa", "20000"},
+                            {"ClickProduktSutkiOborot", "2000"},
+                            {"ClickProduktTemperNasalnaia", "18"},
+                            {"ClickProduktTemperKones", "2"},
+                            {"ClickTaraMaterial", "Дерево"},
+                            {"ClickTaraSutkiOborot", "200"},
+                            {"ClickTaraTemperNasalnaia", "18"},
+                            {"ClickTaraTemperKones", "2"},
+                            {"ClickTolcinaSteniStenaA", "250"},
+                            {"ClickTolcinaIzolaiciiStenaA", "100"},
+                            {"ClickPersonalKolichestvo", "3"},
+                            {"ClickPersonalVremia", "6"},
+                            {"ClickPtsMosnost", "8"},
+                            {"ClickPtsVremia", "3"},
+                            {"ClickOsvesenieVremia", "10"},
+                            {"ClickDverVisota", "2,5"},
+                            {"ClickDverShirina", "1,8"},
+                            {"ClickLampaMosnost", "0,5"},
+                            {"ClickLampaVremia", "4"},
+                            {"ClickDvigateliMosnost", "1,5"},
+                            {"ClickDvigateliVremia", "12"},
+                            {"ClickProcheeOborudMosnost", "0,7"},
+                            {"ClickProcheeOborudVremia", "8"}};
 
 // Every result text, and the air-change rate the calculation writes. The
 // condition captions repeat the hours and the margin as typed; they can be
@@ -154,10 +172,10 @@ TEST(Rules, EnthalpyAndHeatPerPersonBeyondTheirTables) {
   const Case cases[] = {
       {"-12,5", "85", -12, 85, -12},  // a half goes to the even degree
       {"-11,5", "85", -12, 85, -12}, {"-13,5", "85", -14, 85, -14}, {"-12,4", "85", -12, 85, -12},
-      {"-45", "85", -40, 85, -45},    // below the grid, within the staff table
-      {"-65", "85", -40, 85, -60},    // below both
-      {"45", "85", 39, 85, 45},       // above the grid: 0 W per person
-      {"2", "120", 2, 100, 2},        {"2", "40", 2, 50, 2}, {"2", "82,5", 2, 82, 2},
+      {"-45", "85", -40, 85, -45},  // below the grid, within the staff table
+      {"-65", "85", -40, 85, -60},  // below both
+      {"45", "85", 39, 85, 45},     // above the grid: 0 W per person
+      {"2", "120", 2, 100, 2},       {"2", "40", 2, 50, 2},         {"2", "82,5", 2, 82, 2},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.temperatura) + " " + c.vlajnost);
@@ -168,8 +186,7 @@ TEST(Rules, EnthalpyAndHeatPerPersonBeyondTheirTables) {
                           {"ClickVlajnostKamera", c.vlajnost},
                           {"ClickPersonalKolichestvo", "1"},
                           {"ClickPersonalVremia", "24"}});
-    EXPECT_EQ(bal->st.gEntalpiaVnutri,
-              static_cast<float>(bal->basa.gEntalpia.number(c.tEntalpii + 41, c.vlEntalpii)));
+    EXPECT_EQ(bal->st.gEntalpiaVnutri, static_cast<float>(bal->basa.gEntalpia.number(c.tEntalpii + 41, c.vlEntalpii)));
     // The outside air at 50 °C is looked up at 39 °C.
     EXPECT_EQ(bal->st.gEntalpiaSnaruji, static_cast<float>(bal->basa.gEntalpia.number(39 + 41, 60)));
     EXPECT_EQ(bal->st.gTeploNaCheloveka, bal->basa.gPersonalTabl.single(c.tCheloveka + 61, 2));
