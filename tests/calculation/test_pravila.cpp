@@ -228,6 +228,31 @@ TEST(Rules, AshgabatDoesNotDependOnTheRecalculationBefore) {
   }
 }
 
+TEST(Rules, DoorAndAirDoNotDependOnTheTemperaturesBefore) {
+  // One window goes through every pair of temperatures beyond wall A and in
+  // the chamber; each pair must show what a fresh window shows for it.
+  Nastroiki n = kPolnaia;
+  n.insert(n.begin(), {{"ClickRegion", "Другой"}, {"ClickTemperaturaVozduh", "50"}, {"ClickVlajnostVozduh", "60"}});
+  n.push_back({"ClickTemperaturaStenaA", ""});
+  n.push_back({"ClickTemperaturaKamera", ""});
+  n.push_back({"ClickVlajnostVozduh", ""});
+  auto bal = poschitat(n);
+  const char* vlajnosti[] = {"44", "60", "46", "100"};
+  int i = 0;
+  for (const char* stena : {"45", "40", "39", "25", "10", "0", "-12,5", "-40", "-45"}) {
+    for (const char* kamera : {"30", "15", "2", "0", "-5", "-20", "-40", "-41"}) {
+      SCOPED_TRACE(std::string(stena) + " / " + kamera);
+      n[n.size() - 3].second = stena;
+      n[n.size() - 2].second = kamera;
+      n.back().second = vlajnosti[i++ % 4];
+      ustanovit(*bal, n);
+      bal->RaschetVse();
+      EXPECT_EQ(rezultaty(*bal), rezultaty(*poschitat(n)));
+      bezNan(*bal);
+    }
+  }
+}
+
 TEST(Rules, NegativeDoorHeightCountsNothing) {
   Nastroiki n = kPolnaia;
   n.push_back({"ClickDverVisota", "-2"});
