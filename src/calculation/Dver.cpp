@@ -37,13 +37,8 @@ void RaschetDver(Kamera& k) {
   float r = std::isfinite(otnoshenie) ? static_cast<float>(roundHalfEven(otnoshenie * 20.0, 0) / 20.0) : 1.0f;
   if (r > 1.4f) r = 1.4f;
   if (r < 0.95f) r = 0.95f;
-  const RefTable& kp = basa.gKoeffPlotnostiTabl;
-  for (int row = 1; row <= 10; ++row) {
-    if (kp.single(row, 1) == r) {
-      st.gKoeffPlotnosti = kp.single(row, 2);
-      break;
-    }
-  }
+  if (const int row = basa.gKoeffPlotnostiTabl.findSingle(r, 1, 10))
+    st.gKoeffPlotnosti = basa.gKoeffPlotnostiTabl.single(row, 2);
 
   const double x =
       rhoNaruji < rhoVnutri ? static_cast<double>(rhoNaruji) / rhoVnutri : static_cast<double>(rhoVnutri) / rhoNaruji;
