@@ -429,11 +429,11 @@ def cpp(text):
 def wrap(items, indent="     "):
     lines, line = [], indent + "{"
     for i, item in enumerate(items):
-        piece = item + ("," if i + 1 < len(items) else "}")
-        if len(line) + len(piece) + 1 > 110 and line.strip() != "{":
+        entry = item + ("," if i + 1 < len(items) else "}")
+        if len(line) + len(entry) + 1 > 110 and line.strip() != "{":
             lines.append(line.rstrip())
             line = indent + " "
-        line += piece + " "
+        line += entry + " "
     lines.append(line.rstrip())
     return "\n".join(lines)
 
