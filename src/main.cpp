@@ -1,10 +1,15 @@
 #include <QApplication>
 
 #include "mainwindow/Bal.h"
+#include "mainwindow/qt/Application.h"
+#include "mainwindow/qt/BalWindow.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  kalteron::qt::setUpApplication(app);
   kalteron::Bal bal;
   bal.Form_Load();
-  return 0;
+  kalteron::qt::BalWindow window(bal);
+  window.show();
+  return QApplication::exec();
 }
