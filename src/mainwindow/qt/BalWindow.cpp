@@ -787,10 +787,12 @@ bool BalWindow::eventFilter(QObject* watched, QEvent* event) {
       const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
       if (syncing_ || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
       if (bal_.focus() == c) break;
-      bool taken = false;
-      act([&] { taken = bal_.setFocus(*c); });
-      if (taken) syncFocus(true);
-      break;
+      // The widget takes the focus its own way first (a line edit selects
+      // its text on Tab); the model's entry step then has the last word.
+      watched->event(event);
+      act([&] { bal_.setFocus(*c); });
+      syncFocus(true);
+      return true;
     }
     case QEvent::KeyPress: {
       QLineEdit* le = qobject_cast<QLineEdit*>(watched);

@@ -1,0 +1,252 @@
+// What a user does in the main window reaches the model, and what the model
+// decides shows in the widgets.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "Harness.h"
+
+using namespace kalteron;
+using namespace kalteron::qt::test;
+
+class WindowInput : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { setUp(); }
+
+  void typingGoesThroughTheKeyFilter_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    // Entering a field holding "0" empties it; otherwise its text is
+    // selected and the first key replaces it.
+    QTest::newRow("decimal: full stop becomes comma") << "ClickKameraDlina" << "12.5x" << "12,5";
+    QTest::newRow("decimal: one comma only") << "ClickKameraSirina" << "1,2,3" << "1,23";
+    QTest::newRow("decimal: six characters and a comma") << "ClickKameraVisota" << "123456,7" << "123456,";
+    QTest::newRow("unsigned: four digits at most") << "ClickTolcinaIzolaiciiStenaA" << "12345" << "1234";
+    QTest::newRow("unsigned: no sign, no letters") << "ClickTolcinaSteniStenaB" << "-a1 2" << "12";
+    QTest::newRow("signed: minus anywhere") << "ClickTemperaturaStenaA" << "-5-" << "-5-";
+    QTest::newRow("customer: no colon, slash, quote") << "ClickZakazsik" << "a:b/c\"d" << "abcd";
+    QTest::newRow("contacts take a colon") << "ClickKontakt" << "тел: 1/2" << "тел: 1/2";
+    QTest::newRow("editable box, caret at the end") << "ClickTemperaturaKamera" << "56" << "-105";
+  }
+  void typingGoesThroughTheKeyFilter() {
+    QFETCH(QString, field);
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    Harness h;
+    QVERIFY(h.active());
+    h.focus(field.toStdString());
+    QCOMPARE(h.focused(), field);
+    h.type(field.toStdString(), keys);
+    QCOMPARE(h.edit(field.toStdString())->text(), shown);
+    QCOMPARE(QString::fromStdString(h.bal.text()), shown);
+  }
+
+  void enterMovesTheFocusAlongItsPath_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("customer") << 1 << "ClickZakazsik" << "ClickKontakt";
+    QTest::newRow("engineer to region") << 1 << "ClickVedusii" << "ClickRegion";
+    QTest::newRow("safety factor to regime") << 1 << "ClickZapasKamera" << "ClickRejim";
+    QTest::newRow("width") << 1 << "ClickKameraSirina" << "ClickKameraDlina";
+    QTest::newRow("height stays") << 1 << "ClickKameraVisota" << "ClickKameraVisota";
+    QTest::newRow("wall thickness of the floor") << 1 << "ClickTolcinaSteniPol" << "ClickTolcinaIzolaiciiStenaA";
+    QTest::newRow("temperature column wraps") << 1 << "ClickTemperaturaPol" << "ClickTemperaturaStenaA";
+    QTest::newRow("final temperature") << 2 << "ClickProduktTemperKones" << "ClickZagruzkaVisota";
+    QTest::newRow("density back to height") << 2 << "ClickZagruzkaPlotnost" << "ClickZagruzkaVisota";
+    QTest::newRow("staff hours to goods") << 3 << "ClickPersonalVremia" << "ClickDverTipTovara";
+    QTest::newRow("door width to lighting") << 3 << "ClickDverShirina" << "ClickOsvesenieVremia";
+    QTest::newRow("equipment to the switch") << 4 << "ClickProcheeOborudVremia"
+                                             << "ClickVentilasiaKratnostSamostoiatelno";
+    QTest::newRow("share to the switch") << 5 << "ClickVOpredvaritelno" << "ClickVOutochnauchiiRaschet";
+  }
+  void enterMovesTheFocusAlongItsPath() {
+    QFETCH(int, page);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    Harness h;
+    QVERIFY(h.active());
+    if (page != 1) h.page(page);
+    h.focus(from.toStdString());
+    QCOMPARE(h.focused(), from);
+    const QString before = h.edit(from.toStdString())->text();
+    h.enter(from.toStdString());
+    QCOMPARE(h.focused(), to);
+    QCOMPARE(QString::fromStdString(h.bal.focus()->name()), to);
+    if (from == to) QCOMPARE(h.edit(from.toStdString())->text(), before);  // Enter is never inserted
+  }
+
+  void leavingAFieldRecalculatesAndShowsTheResults() {
+    Harness h;
+    QVERIFY(h.active());
+    const QString sumBefore = qobject_cast<QLineEdit*>(h.w("ClickTeplopritokSumma"))->text();
+    for (const auto& [field, value] : {std::pair{"ClickKameraSirina", "10"}, std::pair{"ClickKameraDlina", "5"},
+                                       std::pair{"ClickKameraVisota", "3"}}) {
+      h.focus(field);
+      h.type(field, value);
+    }
+    QCOMPARE(qobject_cast<QLabel*>(h.w("ClickKameraObiem"))->text(), QString("0,00"));  // not left yet
+    h.focus("ClickTolcinaIzolaiciiStenaA");
+    QCOMPARE(qobject_cast<QLabel*>(h.w("ClickKameraObiem"))->text(), QString("150,00"));
+    QCOMPARE(h.edit("ClickZagruzkaVisota")->text(), QString("2,5"));
+    const QString sum = qobject_cast<QLineEdit*>(h.w("ClickTeplopritokSumma"))->text();
+    QVERIFY(sum != sumBefore);
+    // Every result widget shows what the model holds.
+    for (Control* c : h.bal.rez.controls()) {
+      const std::string& t = static_cast<TextBox*>(c)->text();
+      QWidget* x = h.w(c->name());
+      QVERIFY2(x != nullptr, c->name().c_str());
+      const QString shown = qobject_cast<QLabel*>(x) ? qobject_cast<QLabel*>(x)->text()
+                                                      : qobject_cast<QLineEdit*>(x)->text();
+      QCOMPARE(shown, QString::fromStdString(t));
+    }
+  }
+
+  void leavingAnEmptyFieldPutsItsDefaultBack() {
+    Harness h;
+    QVERIFY(h.active());
+    h.focus("ClickVlajnostKamera");
+    QTest::keyClick(h.w("ClickVlajnostKamera"), Qt::Key_End);
+    for (int i = 0; i < 2; ++i) QTest::keyClick(h.w("ClickVlajnostKamera"), Qt::Key_Backspace);
+    QCOMPARE(h.edit("ClickVlajnostKamera")->text(), QString());
+    h.focus("ClickKameraDlina");
+    QCOMPARE(h.edit("ClickKameraDlina")->text(), QString());  // "0" emptied on entry
+    QCOMPARE(h.edit("ClickVlajnostKamera")->text(), QString("85"));
+  }
+
+  void pastedTextGoesThroughTheFilter() {
+    Harness h;
+    QVERIFY(h.active());
+    QApplication::clipboard()->setText("1a2.5\n");
+    h.focus("ClickKameraDlina");
+    QTest::keyClick(h.w("ClickKameraDlina"), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(h.edit("ClickKameraDlina")->text(), QString("12,5"));
+    QCOMPARE(h.bal.op.ClickKameraDlina.text(), std::string("12,5"));
+  }
+
+  void leavingTheWindowIsNoLeaveStep() {
+    Harness h;
+    QVERIFY(h.active());
+    h.focus("ClickKameraDlina");
+    QCOMPARE(h.bal.op.ClickKameraDlina.text(), std::string());
+    h.window->showAbout();
+    QVERIFY(QTest::qWaitForWindowActive(h.window->about()));
+    QCOMPARE(h.bal.op.ClickKameraDlina.text(), std::string());  // still being edited
+    h.window->about()->close();
+    h.window->activateWindow();
+    QVERIFY(h.active());
+    QCOMPARE(h.bal.focus()->name(), std::string("ClickKameraDlina"));
+    h.focus("ClickKameraSirina");
+    QCOMPARE(h.bal.op.ClickKameraDlina.text(), std::string("0"));
+  }
+
+  void pickingACityFillsTheClimate_data() {
+    QTest::addColumn<QString>("city");
+    QTest::addColumn<QString>("temperature");
+    QTest::addColumn<QString>("humidity");
+    QTest::addColumn<bool>("typed");
+    QTest::newRow("Москва") << "Москва" << "28" << "64" << false;
+    QTest::newRow("Другой") << "Другой" << "0" << "0" << true;
+  }
+  void pickingACityFillsTheClimate() {
+    QFETCH(QString, city);
+    QFETCH(QString, temperature);
+    QFETCH(QString, humidity);
+    QFETCH(bool, typed);
+    Harness h;
+    QVERIFY(h.active());
+    auto* region = qobject_cast<QComboBox*>(h.w("ClickRegion"));
+    const int index = region->findText(city);
+    QVERIFY(index >= 0);
+    region->setCurrentIndex(index);  // as the keyboard or the wheel picks
+    QCOMPARE(h.bal.op.ClickRegion.text(), city.toStdString());
+    QCOMPARE(h.edit("ClickTemperaturaVozduh")->text(), temperature);
+    QCOMPARE(h.edit("ClickVlajnostVozduh")->text(), humidity);
+    QCOMPARE(h.w("ClickTemperaturaVozduh")->isEnabled(), typed);
+    QCOMPARE(h.w("ClickVlajnostVozduh")->isEnabled(), typed);
+    for (const char* s : kSurfaceSuffix) QCOMPARE(h.edit(std::string("ClickTemperatura") + s)->text(), temperature);
+  }
+
+  void chamberTypeSwitchesTheEnclosureColumns() {
+    Harness h;
+    QVERIFY(h.active());
+    h.focus("ClickTolcinaSteniStenaA");
+    h.type("ClickTolcinaSteniStenaA", "250");
+    const struct {
+      int option;
+      const char* header0;
+      const char* header1;
+      bool pavilion;
+    } steps[] = {{1, "Выбор остекления", "Заполнение %", true}, {0, "Материал стен", "Толщина (мм)", false}};
+    for (const auto& s : steps) {
+      QTest::mouseClick(h.w("Option1(" + std::to_string(s.option) + ")"), Qt::LeftButton);
+      QVERIFY(qobject_cast<QRadioButton*>(h.w("Option1(" + std::to_string(s.option) + ")"))->isChecked());
+      QVERIFY(!qobject_cast<QRadioButton*>(h.w("Option1(" + std::to_string(1 - s.option) + ")"))->isChecked());
+      QCOMPARE(qobject_cast<QLabel*>(h.w("SteniNadpis(0)"))->text(), QString(s.header0));
+      QCOMPARE(qobject_cast<QLabel*>(h.w("SteniNadpis(1)"))->text(), QString(s.header1));
+      QCOMPARE(h.w("ImageKamera2")->isVisible(), s.pavilion);
+      QCOMPARE(h.w("ImageKamera1")->isVisible(), !s.pavilion);
+      for (const char* suffix : kSurfaceSuffix) {
+        const std::string sfx = suffix;
+        QCOMPARE(h.w("ClickStekloSteni" + sfx)->isVisible(), s.pavilion);
+        QCOMPARE(h.w("ClickZapolnenSteni" + sfx)->isVisible(), s.pavilion);
+        QCOMPARE(h.w("ClickSteni" + sfx)->isVisible(), !s.pavilion);
+        QCOMPARE(h.w("ClickTolcinaSteni" + sfx)->isVisible(), !s.pavilion);
+        QCOMPARE(h.edit("ClickTolcinaSteni" + sfx)->text(), QString("0"));
+        QVERIFY(h.w("ClickIzolaicii" + sfx)->isVisible());
+      }
+    }
+  }
+
+  void pageButtonsSwitchPagesAndColours() {
+    Harness h;
+    QVERIFY(h.active());
+    const auto colourOf = [&](int i) {
+      return h.w("Parametr(" + std::to_string(i) + ")")->palette().color(QPalette::Active, QPalette::Button);
+    };
+    const QColor face = colourOf(2);
+    QCOMPARE(colourOf(1), QColor(Qt::white));
+    QVERIFY(face != QColor(Qt::white));
+    for (int shown : {3, 3, 5, 1, 2}) {
+      h.page(shown);
+      for (int i = 1; i <= 5; ++i) {
+        QCOMPARE(h.w("Frame5(" + std::to_string(i) + ")")->isVisible(), i == shown);
+        QCOMPARE(colourOf(i), i == shown ? QColor(Qt::white) : face);
+      }
+      QCOMPARE(h.bal.TekusiiParametr, shown);
+    }
+    // A field on a hidden page cannot take the focus.
+    QCOMPARE(h.w("ClickDverVisota")->isVisible(), false);
+  }
+
+  void switchesAndCommandsRunTheirHandlers() {
+    Harness h;
+    QVERIFY(h.active());
+    h.page(3);
+    auto* recommended = qobject_cast<QCheckBox*>(h.w("ClickOsvesenieRekomenduemoe"));
+    QVERIFY(!h.w("ClickOsvesenieMosnost")->isEnabled());
+    QTest::mouseClick(recommended, Qt::LeftButton);
+    QVERIFY(!recommended->isChecked());
+    QVERIFY(h.w("ClickOsvesenieMosnost")->isEnabled());
+    QCOMPARE(h.edit("ClickOsvesenieMosnost")->text(), QString("5"));
+
+    auto* walls = qobject_cast<QCheckBox*>(h.w("CheckClickTeplopritokCteni"));
+    QTest::mouseClick(walls, Qt::LeftButton);
+    QVERIFY(!walls->isChecked());
+    QCOMPARE(h.bal.op.CheckClickTeplopritokCteni.value(), 0);
+    QCOMPARE(qobject_cast<QLineEdit*>(h.w("ClickTeplopritokCteni"))->text(), QString("0"));
+
+    h.page(1);
+    h.focus("ClickTolcinaIzolaiciiStenaA");
+    h.type("ClickTolcinaIzolaiciiStenaA", "120");
+    QTest::mouseClick(h.w("ClickSteniPoPervoiStroke"), Qt::LeftButton);
+    for (const char* s : kSurfaceSuffix) QCOMPARE(h.edit(std::string("ClickTolcinaIzolaicii") + s)->text(), QString("120"));
+  }
+};
+
+QTEST_MAIN(WindowInput)
+#include "test_window_input.moc"
