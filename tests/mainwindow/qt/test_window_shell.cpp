@@ -1,0 +1,197 @@
+// The window's frame: caption, size, names, menu, closing, About and the
+// terms of use.
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include "Harness.h"
+#include "mainwindow/OProgramme.h"
+#include "projectfiles/Cp1251.h"
+
+using namespace kalteron;
+using namespace kalteron::qt;
+using namespace kalteron::qt::test;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class WindowShell : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { setUp(); }
+
+  void startsWithCaptionSizeAndFocusOnTheRegion() {
+    Harness h;
+    QVERIFY(h.active());
+    QCOMPARE(h.window->windowTitle(), QString("   Kalteron"));
+    QCOMPARE(h.window->frameGeometry().size(), QSize(995, 585));
+    QTRY_COMPARE(h.focused(), QString("ClickRegion"));
+    QCOMPARE(h.bal.focus()->name(), std::string("ClickRegion"));
+  }
+
+  void theNormalWindowKeepsItsSize() {
+    Harness h;
+    QVERIFY(h.active());
+    h.window->resize(600, 400);
+    QTRY_COMPARE(h.window->frameGeometry().size(), QSize(995, 585));
+    h.window->showMaximized();
+    QTRY_VERIFY(h.window->isMaximized());
+    QTest::qWait(20);
+    QVERIFY(h.window->isMaximized());
+  }
+
+  void everyControlHasItsWidgetByName() {
+    Harness h;
+    for (Control* c : h.bal.controls()) {
+      if (auto* g = dynamic_cast<OptionGroup*>(c)) {
+        for (int i = 0; i < 2; ++i) {
+          QWidget* x = h.w(g->buttonName(i));
+          QVERIFY2(x != nullptr, g->buttonName(i).c_str());
+          QCOMPARE(x->objectName(), QString::fromStdString(g->buttonName(i)));
+        }
+        continue;
+      }
+      QWidget* x = h.w(c->name());
+      QVERIFY2(x != nullptr, c->name().c_str());
+      QCOMPARE(x->objectName(), QString::fromStdString(c->name()));
+      // Every input is called what a user reads beside it.
+      const Kind k = c->kind();
+      if ((k == Kind::T && qobject_cast<QLineEdit*>(x) && !qobject_cast<QLineEdit*>(x)->isReadOnly()) ||
+          k == Kind::E || k == Kind::L)
+        QVERIFY2(!x->accessibleName().isEmpty(), c->name().c_str());
+    }
+  }
+
+  void accessibleNamesSayWhatTheFieldIs_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("wall table") << "ClickTolcinaIzolaiciiStenaA" << "Стена А, толщина теплоизоляции";
+    QTest::newRow("floor temperature") << "ClickTemperaturaPol" << "Пол, температура снаружи";
+    QTest::newRow("glazing") << "ClickStekloSteniPotolok" << "Потолок, выбор остекления";
+    QTest::newRow("top area") << "ClickVlajnostVozduh" << "Относительная влажность, %";
+    QTest::newRow("caption that follows the regime") << "ClickVremiaKamera" << "Время раб. обор.";
+    QTest::newRow("same caption, other group") << "ClickDvigateliMosnost"
+                                               << "Электродвигатели, полная мощность, (кВт)";
+  }
+  void accessibleNamesSayWhatTheFieldIs() {
+    QFETCH(QString, field);
+    QFETCH(QString, name);
+    Harness h;
+    QCOMPARE(h.w(field.toStdString())->accessibleName(), name);
+  }
+
+  void theMenuHasFiveItems() {
+    Harness h;
+    const QStringList expected = {"Создать новый", "Открыть", "Сохранить", "Печать", "О программе"};
+    QStringList shown;
+    for (QAction* a : h.window->menuBar()->actions()) shown << a->text();
+    QCOMPARE(shown, expected);
+    QCOMPARE(h.window->newAction()->text(), expected[0]);
+    QCOMPARE(h.window->printAction()->text(), expected[3]);
+    QVERIFY(h.window->aboutAction()->isEnabled());
+  }
+
+  void closingAsksTwiceAndClosesTheOtherWindows_data() {
+    QTest::addColumn<bool>("quit");
+    QTest::addColumn<bool>("save");
+    QTest::newRow("No, No") << false << false;
+    QTest::newRow("No, Yes") << false << true;
+    QTest::newRow("Yes, No") << true << false;
+    QTest::newRow("Yes, Yes") << true << true;
+  }
+  void closingAsksTwiceAndClosesTheOtherWindows() {
+    QFETCH(bool, quit);
+    QFETCH(bool, save);
+    Harness h;
+    QTemporaryDir dir;
+    h.window->setLicensePath(dir.filePath("License.txt"));
+    int saved = 0;
+    h.bal.SaveNameFileSave = [&] { ++saved; };
+    h.window->showAbout();
+    h.window->showLicense();
+    QPointer<QWidget> about = h.window->about(), license = h.window->license();
+    h.prompter.answers = {quit, save};
+    QCOMPARE(h.window->close(), quit);
+    QCOMPARE(h.prompter.asked, (std::vector<std::string>{"Действительно хотите выйти ?", "Сохранить расчет ?"}));
+    QCOMPARE(saved, save ? 1 : 0);
+    QCOMPARE(h.window->isVisible(), !quit);
+    QTRY_VERIFY(about.isNull());  // closed and gone whatever the answers
+    QTRY_VERIFY(license.isNull());
+  }
+
+  void aboutIsModelessAndOpensTheTermsOfUse() {
+    Harness h;
+    QVERIFY(h.active());
+    QTemporaryDir dir;
+    const QString path = dir.filePath("License.txt");
+    h.window->setLicensePath(path);
+    h.window->aboutAction()->trigger();
+    OprogrammeOkno* about = h.window->about();
+    QVERIFY(about != nullptr && about->isVisible());
+    QVERIFY(!about->isModal());
+    QCOMPARE(about->windowTitle(), QString("О программе"));
+    QCOMPARE(about->findChild<QLabel*>("Label9")->text(), QString("Kalteron"));
+    QVERIFY(!about->Label3->text().isEmpty());
+    h.window->aboutAction()->trigger();  // shown again, not a second one
+    QCOMPARE(h.window->about(), about);
+
+    QStringList opened;
+    about->openUrl = [&](const QString& a) { opened << a; };
+    emit about->Label5->linkActivated(QString::fromUtf8(oprogramme::kSait));
+    QCOMPARE(opened, QStringList{QString::fromUtf8(oprogramme::kSait)});
+
+    QTest::mouseClick(about->Command2, Qt::LeftButton);
+    License* license = h.window->license();
+    QVERIFY(license != nullptr && license->isVisible());
+    QCOMPARE(license->windowTitle(), QString("Лицензия"));
+    QVERIFY(license->fileWritten());
+    QCOMPARE(license->Command1->text(), QString("Я принимаю условия соглашения"));
+
+    // The file: the terms in Windows-1251, every line ending in CR LF.
+    const QByteArray bytes = readAll(path);
+    const std::string terms = oprogramme::tekstLicenzii();
+    QCOMPARE(bytes.toStdString(), utf8ToCp1251(terms) + "\r\n");
+    QVERIFY(bytes.contains("\xCB\xC8\xD6\xC5\xCD\xC7\xC8\xCE\xCD\xCD\xCE\xC5"));  // "ЛИЦЕНЗИОННОЕ"
+    QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+    QCOMPARE(license->Text1->toPlainText(), QString::fromStdString(terms).replace("\r\n", "\n"));
+
+    // Shown again while open: nothing written. Closed and opened: written anew.
+    QFile::remove(path);
+    QTest::mouseClick(about->Command2, Qt::LeftButton);
+    QVERIFY(!QFile::exists(path));
+    QTest::mouseClick(license->Command1, Qt::LeftButton);
+    QTRY_VERIFY(h.window->license() == nullptr);
+    QTest::mouseClick(about->Command2, Qt::LeftButton);
+    QCOMPARE(readAll(path).toStdString(), utf8ToCp1251(terms) + "\r\n");
+
+    QTest::mouseClick(about->Command1, Qt::LeftButton);
+    QTRY_VERIFY(h.window->about() == nullptr);
+  }
+
+  void termsOfUseShowEvenWhenTheFileCannotBeWritten() {
+    Harness h;
+    QTemporaryDir dir;
+    h.window->setLicensePath(dir.filePath("no/such/folder/License.txt"));
+    h.window->showLicense();
+    License* license = h.window->license();
+    QVERIFY(license->isVisible());
+    QVERIFY(!license->fileWritten());
+    QVERIFY(license->Text1->toPlainText().startsWith("Kalteron"));
+  }
+};
+
+QTEST_MAIN(WindowShell)
+#include "test_window_shell.moc"
