@@ -1,0 +1,75 @@
+#include "projectfiles/ProjectCommands.h"
+
+#include "mainwindow/Bal.h"
+#include "projectfiles/OpenSave.h"
+
+namespace kalteron {
+namespace {
+
+bool containsKltNoCase(const std::string& name) {
+  const std::string_view ext = kRasshirenieProekta;
+  if (name.size() < ext.size()) return false;
+  for (std::size_t at = 0; at + ext.size() <= name.size(); ++at) {
+    bool same = true;
+    for (std::size_t i = 0; i < ext.size() && same; ++i) {
+      char c = name[at + i];
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+      same = c == ext[i];
+    }
+    if (same) return true;
+  }
+  return false;
+}
+
+// The path without its last four characters (".klt" or whatever extension
+// follows it).
+std::string bezRasshirenia(const std::string& full) { return full.substr(0, full.size() - 4); }
+
+}  // namespace
+
+std::string neSohranen(const std::string& path) { return "Файл не может быть сохранен !\n" + path; }
+
+bool ProjectCommands::SaveNameFileOpen() {
+  clsOpenDialog d;
+  d.setStartFolder("c:/");
+  d.setStrTitle("Открыть");
+  d.setStrFilter(kFilterProekta);
+  if (d.OpenDialogFileName(dialogs_).empty()) return false;
+  if (!containsKltNoCase(d.strFileName())) {
+    prompter_.message(kNeOtkryt);
+    return false;
+  }
+  const std::string name = bezRasshirenia(d.strFullName());
+  if (!OpenRaschet(bal_, name)) {
+    prompter_.message(kNeOtkryt);
+    return false;
+  }
+  NameFile = name;
+  return true;
+}
+
+bool ProjectCommands::SaveNameFileSave() {
+  clsOpenDialog d;
+  d.setStartFolder("c:/");
+  d.setStrTitle("Сохранить");
+  d.setStrFilter(kFilterProekta);
+  if (d.SaveDialogFileName(dialogs_, bal_.op.ClickZakazsik.text()).empty()) return false;
+  NameFile = d.strFullName();
+  if (containsKltNoCase(d.strFileName())) NameFile = bezRasshirenia(d.strFullName());
+  if (!SaveRaschet(bal_, NameFile)) {
+    prompter_.message(neSohranen(NameFile + std::string(kRasshirenieProekta)));
+    return false;
+  }
+  return true;
+}
+
+void ProjectCommands::SprositISohranit() {
+  if (prompter_.askYesNo(kSohranitVopros)) SaveNameFileSave();
+}
+
+void ProjectCommands::SozdatNovyi() {
+  SprositISohranit();
+  NewRaschet(bal_);
+}
+
+}  // namespace kalteron
