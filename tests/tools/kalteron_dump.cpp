@@ -4,6 +4,7 @@
 
 #include "calculation/Numbers.h"
 #include "mainwindow/Bal.h"
+#include "projectfiles/ProjectCommands.h"
 
 using namespace kalteron;
 
@@ -23,11 +24,35 @@ void print(const Control& c) {
   }
 }
 
+// The open dialog answered with the path given on the command line.
+struct GivenPath : FileDialogHost {
+  std::string path;
+  std::string show(const FileDialogRequest&) override { return path; }
+};
+
+// Messages go to the error stream; questions are answered No.
+struct ToStderr : Prompter {
+  bool shown = false;
+  bool askYesNo(const std::string&) override { return false; }
+  void message(const std::string& text) override {
+    std::cerr << text << '\n';
+    shown = true;
+  }
+};
+
 }  // namespace
 
-int main(int /*argc*/, char** /*argv*/) {
+int main(int argc, char** argv) {
   Bal bal;
   bal.Form_Load();
+  if (argc > 1) {
+    // Opened the way the "Открыть" command opens a project.
+    GivenPath dialog;
+    dialog.path = argv[1];
+    ToStderr prompter;
+    ProjectCommands commands(bal, dialog, prompter);
+    if (!commands.SaveNameFileOpen()) return 1;
+  }
   for (Control* c : bal.op.controls()) print(*c);
   for (Control* c : bal.rez.controls()) print(*c);
   std::cout << "gTeplopritokProdukt=" << format00(bal.st.gTeplopritokProdukt) << '\n';
