@@ -29,6 +29,18 @@ std::string bezRasshirenia(const std::string& full) { return full.substr(0, full
 
 std::string neSohranen(const std::string& path) { return "Файл не может быть сохранен !\n" + path; }
 
+ProjectCommands::ProjectCommands(Bal& bal, FileDialogHost& dialogs, Prompter& prompter)
+    : bal_(bal), dialogs_(dialogs), prompter_(prompter) {
+  bal_.SaveNameFileSave = [this] { SaveNameFileSave(); };
+}
+
+ProjectCommands::~ProjectCommands() { bal_.SaveNameFileSave = nullptr; }
+
+void ProjectCommands::Otkryt() {
+  SaveNameFileOpen();
+  bal_.setFocus(bal_.op.ClickRegion);
+}
+
 bool ProjectCommands::SaveNameFileOpen() {
   clsOpenDialog d;
   d.setStartFolder("c:/");

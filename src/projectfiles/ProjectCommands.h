@@ -20,13 +20,19 @@ std::string neSohranen(const std::string& path);
 
 class ProjectCommands {
  public:
-  ProjectCommands(Bal& bal, FileDialogHost& dialogs, Prompter& prompter)
-      : bal_(bal), dialogs_(dialogs), prompter_(prompter) {}
+  // Also becomes the save command that the window's closing question runs.
+  ProjectCommands(Bal& bal, FileDialogHost& dialogs, Prompter& prompter);
+  ~ProjectCommands();
+  ProjectCommands(const ProjectCommands&) = delete;
+  ProjectCommands& operator=(const ProjectCommands&) = delete;
 
   // "Открыть": the open dialog, then the file is read into the window. A name
   // without ".klt", or a file that cannot be opened, is refused with a
   // message and changes nothing. Returns true when a project was read.
   bool SaveNameFileOpen();
+  // The menu item "Открыть": SaveNameFileOpen(), then the focus goes to the
+  // region, whatever happened.
+  void Otkryt();
   // "Сохранить": the save dialog, then the project is written. A save that
   // fails says so. Returns true when a file was written.
   bool SaveNameFileSave();

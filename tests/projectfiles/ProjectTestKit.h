@@ -1,0 +1,112 @@
+// Shared by the project-file tests: a started window, a temporary folder,
+// project files made from key values, and fields read by name.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "mainwindow/Bal.h"
+#include "mainwindow/Prompter.h"
+#include "projectfiles/Cp1251.h"
+#include "projectfiles/OpenSave.h"
+#include "projectfiles/ProfileFile.h"
+#include "projectfiles/clsOpenDialog.h"
+
+namespace kalteron::testkit {
+
+// A field as the project file has it: a text, "0"/"1" for a check box,
+// "True"/"False" for "Option1(1)".
+inline std::string pole(const Bal& bal, const std::string& name) {
+  if (name.size() > 3 && name[name.size() - 3] == '(') {
+    const auto* g = dynamic_cast<const OptionGroup*>(bal.find(name.substr(0, name.size() - 3)));
+    if (g) return g->value(name[name.size() - 2] - '0') ? "True" : "False";
+  }
+  const Control* c = bal.find(name);
+  if (const auto* t = dynamic_cast<const TextBox*>(c)) return t->text();
+  if (const auto* l = dynamic_cast<const ListBox*>(c)) return l->text();
+  if (const auto* e = dynamic_cast<const ComboBox*>(c)) return e->text();
+  if (const auto* k = dynamic_cast<const CheckBox*>(c)) return std::to_string(k->value());
+  ADD_FAILURE() << "no field " << name;
+  return {};
+}
+
+// The 106 stored values of the window, by key.
+inline std::map<int, std::string> sohranennoe(Bal& bal) {
+  std::map<int, std::string> out;
+  for (const PoleProekta& p : polyaProekta(bal.op)) out[p.key] = tekstPolia(p);
+  return out;
+}
+
+// The revision of every control: equal before and after means nothing changed.
+inline std::vector<std::uint64_t> revisii(const Bal& bal) {
+  std::vector<std::uint64_t> out;
+  for (const Control* c : bal.controls()) out.push_back(c->revision());
+  return out;
+}
+
+class ProjectTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = std::filesystem::temp_directory_path() /
+          ("kalteron-project-" + std::to_string(std::random_device{}()) + "-" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(dir);
+    bal.Form_Load();
+  }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+
+  std::string imia(const std::string& name) const { return (dir / name).string(); }
+
+  // A project file of the new-project values with the chamber type "Склад",
+  // lighting and vehicle hours; `zamena` replaces values, `bez` leaves keys
+  // out. Written as the Windows profile functions write it. Returns the
+  // path without ".klt".
+  std::string proekt(const std::map<int, std::string>& zamena, const std::set<int>& bez = {},
+                     const std::string& name = "p") {
+    Bal novyi;
+    novyi.Form_Load();
+    NewRaschet(novyi);
+    auto values = sohranennoe(novyi);
+    for (const auto& [k, v] : zamena) values[k] = v;
+    ProfileFile f;
+    for (const auto& [k, v] : values)
+      if (!bez.count(k)) f.set("Kalteron", std::to_string(k), v);
+    EXPECT_TRUE(writeWholeFile(imia(name) + ".klt", f.bytes()));
+    return imia(name);
+  }
+
+  std::filesystem::path dir;
+  Bal bal;
+};
+
+// Answers the file dialogs with the given paths, in turn; "" is a cancel.
+struct ScriptedDialogs : FileDialogHost {
+  std::vector<std::string> answers;
+  std::vector<FileDialogRequest> asked;
+  std::string show(const FileDialogRequest& r) override {
+    asked.push_back(r);
+    if (asked.size() > answers.size()) return {};
+    return answers[asked.size() - 1];
+  }
+};
+
+// Answers every question with `yes` and keeps the messages.
+struct ScriptedPrompter : Prompter {
+  bool yes = false;
+  std::vector<std::string> questions;
+  std::vector<std::string> messages;
+  bool askYesNo(const std::string& q) override {
+    questions.push_back(q);
+    return yes;
+  }
+  void message(const std::string& text) override { messages.push_back(text); }
+};
+
+}  // namespace kalteron::testkit
