@@ -217,6 +217,9 @@ void prochitatProekt(Bal& bal, const ProfileFile& file) {
     load(15, 57);
     bal.op.ClickZagruzkaOborot.setValue(chitatIstinu(read(58)) ? 0 : 1, true);
     load(59, 90);
+    // The recalculations of keys 71 to 89 ran while the rate was still
+    // automatic and overwrote key 70; a rate entered by hand is the file's.
+    if (bal.op.ClickVentilasiaKratnostSamostoiatelno.value() != 0) ustanovitPole(polya[69], read(70));
     if (tip.value(1)) load(93, 104);
     const std::string svet = bal.op.ClickOsvesenieVremia.text();
     ustanovitPole(polya[104], read(105, svet));

@@ -38,7 +38,8 @@ TEST_F(ProjectTest, LoadsEveryKeyWithItsHandlers) {
       {"hours and lighting hours missing", {}, {65, 105, 106},
        {{"ClickOsvesenieVremia", "0"}, {"ClickPtsVremia", "0"}, {"ClickPersonalVremia", "0"}}},
       {"stored hours", {{65, "7"}, {105, "3"}, {106, "4"}}, {}, {{"ClickPtsVremia", "3"}, {"ClickPersonalVremia", "4"}}},
-      {"air-change rate by hand stays", {{90, "1"}, {70, "3,5"}}, {}, {{"ClickVentilasiaKratnost", "3,5"}}},
+      // A switch after key 70 recalculates while the rate is still automatic.
+      {"air-change rate by hand stays", {{90, "1"}, {70, "3,5"}, {85, "0"}}, {}, {{"ClickVentilasiaKratnost", "3,5"}}},
       {"automatic air-change rate is computed",
        {{90, "0"}, {70, "3,5"}, {12, "4"}, {13, "5"}, {14, "3"}, {45, "Овощи"}, {46, "Картофель"}, {47, "1000"}, {50, "4"}},
        {},
