@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include "ProjectTestKit.h"
+#include "projectfiles/ProjectCommands.h"
+
+using namespace kalteron;
+using namespace kalteron::testkit;
+namespace fs = std::filesystem;
+
+namespace {
+
+class Commands : public ProjectTest {
+ protected:
+  ScriptedDialogs dialogs;
+  ScriptedPrompter prompter;
+};
+
+TEST_F(Commands, OpenTakesTheNameApartWithoutRegardToCase) {
+  struct Case {
+    const char* what;
+    const char* file;    // written, without ".klt"
+    const char* chosen;  // what the dialog gives
+    const char* nameFile;
+  };
+  const Case cases[] = {
+      {"capital extension", "P", "P.KLT", "P"},
+      {"a backup with an extension added", "a.klt", "a.klt.bak", "a.klt"},
+      {"mixed case inside the name", "b.Klt", "b.Klt.bak", "b.Klt"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Bal b;
+    b.Form_Load();
+    ProjectCommands cmd(b, dialogs, prompter);
+    proekt({{1, c.what}}, {}, c.file);
+    dialogs.answers = {imia(c.chosen)};
+    dialogs.asked.clear();
+    EXPECT_TRUE(cmd.SaveNameFileOpen());
+    EXPECT_EQ(cmd.NameFile, imia(c.nameFile));
+    EXPECT_EQ(b.op.ClickZakazsik.text(), c.what);
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_FALSE(dialogs.asked[0].save);
+    EXPECT_EQ(dialogs.asked[0].title, "Открыть");
+    EXPECT_EQ(nameFilters(dialogs.asked[0].filterBlock),
+              (std::vector<std::string>{"Расчеты Kalteron (*.klt)", "Все файлы (*)"}));
+  }
+  EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(Commands, OpenRefusedOrCancelledChangesNothing) {
+  ProjectCommands cmd(bal, dialogs, prompter);
+  cmd.NameFile = "/earlier/project";
+  proekt({{1, "Иванов"}}, {}, "notes");  // notes.klt exists, but "notes.txt" is chosen
+  proekt({}, {}, "broken");
+  ASSERT_TRUE(writeWholeFile(imia("broken.klt"), "[Other]\r\n1=x\r\n"));
+  struct Case {
+    std::string chosen;
+    bool message;
+  };
+  const Case cases[] = {
+      {imia("notes.txt"), true}, {imia("gone.klt"), true}, {imia("broken.klt"), true}, {"", false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.chosen);
+    prompter.messages.clear();
+    dialogs.answers = {c.chosen};
+    dialogs.asked.clear();
+    ASSERT_TRUE(bal.setFocus(bal.op.ClickZakazsik));
+    const auto before = sohranennoe(bal);
+    cmd.Otkryt();
+    EXPECT_EQ(prompter.messages, c.message ? std::vector<std::string>{"Файл не может быть открыт !"}
+                                           : std::vector<std::string>{});
+    EXPECT_EQ(cmd.NameFile, "/earlier/project");
+    EXPECT_EQ(bal.focus(), &bal.op.ClickRegion);
+    EXPECT_EQ(sohranennoe(bal), before);
+  }
+}
+
+TEST_F(Commands, SaveAddsTheExtension) {
+  ProjectCommands cmd(bal, dialogs, prompter);
+  bal.op.ClickZakazsik.setText("Иванов");
+  struct Case {
+    const char* typed;
+    const char* written;
+  };
+  const Case cases[] = {{"a", "a.klt"}, {"b.klt", "b.klt"}, {"c.KLT", "c.klt"}, {"d.txt", "d.txt.klt"}};
+  for (const Case& c : cases) {
+    dialogs.answers = {imia(c.typed)};
+    dialogs.asked.clear();
+    EXPECT_TRUE(cmd.SaveNameFileSave());
+    EXPECT_TRUE(fs::exists(dir / c.written)) << c.typed;
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_TRUE(dialogs.asked[0].save);
+    EXPECT_EQ(dialogs.asked[0].title, "Сохранить");
+    EXPECT_EQ(dialogs.asked[0].fileName, "Иванов.klt");
+    EXPECT_EQ(ReadIniString(imia(c.written), "Kalteron", "1", ""), "Иванов");
+  }
+  EXPECT_EQ(cmd.NameFile, imia("d.txt"));
+  EXPECT_TRUE(prompter.messages.empty());
+
+  // Cancelled: nothing written, the path kept.
+  dialogs.answers = {""};
+  dialogs.asked.clear();
+  EXPECT_FALSE(cmd.SaveNameFileSave());
+  EXPECT_EQ(cmd.NameFile, imia("d.txt"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 4);
+
+  // A save that fails says so, naming the file.
+  dialogs.answers = {imia("none/e.klt")};
+  dialogs.asked.clear();
+  EXPECT_FALSE(cmd.SaveNameFileSave());
+  EXPECT_EQ(prompter.messages, std::vector<std::string>{neSohranen(imia("none/e.klt"))});
+}
+
+TEST_F(Commands, NewProjectAsksToSaveFirst) {
+  struct Case {
+    bool yes;
+    const char* chosen;
+    std::size_t dialogs;
+    bool written;
+  };
+  const Case cases[] = {{false, "", 0, false}, {true, "", 1, false}, {true, "old", 1, true}};
+  for (const Case& c : cases) {
+    Bal b;
+    b.Form_Load();
+    ProjectCommands cmd(b, dialogs, prompter);
+    b.op.ClickZakazsik.setText("Иванов");
+    prompter.yes = c.yes;
+    prompter.questions.clear();
+    dialogs.answers = {c.chosen[0] ? imia(c.chosen) : ""};
+    dialogs.asked.clear();
+    cmd.SozdatNovyi();
+    EXPECT_EQ(prompter.questions, std::vector<std::string>{"Сохранить расчет ?"});
+    EXPECT_EQ(dialogs.asked.size(), c.dialogs);
+    EXPECT_EQ(fs::exists(dir / "old.klt"), c.written);
+    EXPECT_EQ(b.op.ClickZakazsik.text(), "Частный");
+  }
+  EXPECT_EQ(ReadIniString(imia("old.klt"), "Kalteron", "1", ""), "Иванов");
+}
+
+TEST_F(Commands, ClosingSavesOnYes) {
+  ProjectCommands cmd(bal, dialogs, prompter);
+  bal.prompter = &prompter;
+  prompter.yes = true;
+  dialogs.answers = {imia("at-close")};
+  bal.Form_QueryUnload();
+  EXPECT_TRUE(fs::exists(dir / "at-close.klt"));
+}
+
+}  // namespace
