@@ -1,0 +1,74 @@
+// Opening a project file (reading, loading with the window's handlers, the
+// final recalculation) and saving one. Goal for opening: under 1 ms median.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "mainwindow/Bal.h"
+#include "projectfiles/OpenSave.h"
+
+using namespace kalteron;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Two projects that differ in every choice a load has to switch: region,
+// regime, chamber type, category and product, switches.
+struct Proekty {
+  fs::path dir = fs::temp_directory_path() / "kalteron-bench-projectfile";
+  std::string a = (dir / "sklad").string();
+  std::string b = (dir / "pavilion").string();
+
+  Proekty() {
+    fs::create_directories(dir);
+    Bal bal;
+    bal.Form_Load();
+    NewRaschet(bal);
+    bal.op.ClickKameraDlina.setText("12");
+    bal.op.ClickKameraSirina.setText("6");
+    bal.op.ClickKameraVisota.setText("4");
+    bal.op.ClickProduktHranMassa.setText("20000");
+    bal.op.ClickProduktSutkiOborot.setText("2000");
+    SaveRaschet(bal, a);
+    bal.op.Option1.setValue(1, true);
+    bal.op.ClickRegion.setText("Москва");
+    bal.op.ClickRejim.setText("Охлаждение");
+    bal.op.ClickProduktKategoria.setText("Овощи");
+    bal.op.ClickProduktProdukt.setText("Картофель");
+    bal.op.ClickProduktSutkiOborot.setText("5000");
+    bal.op.ClickProduktTemperNasalnaia.setText("20");
+    bal.op.ClickProduktTemperKones.setText("4");
+    bal.op.ClickTemperaturaKamera.setText("2");
+    bal.op.ClickDverTip.setValue(0);
+    bal.op.ClickVOutochnauchiiRaschet.setValue(1);
+    bal.op.ClickStekloSteni[0].setText("Стекло 4 мм.");
+    bal.op.ClickZapolnenSteni[0].setText("60");
+    bal.RaschetVse();
+    SaveRaschet(bal, b);
+  }
+  ~Proekty() { fs::remove_all(dir); }
+};
+
+void BM_OtkrytProekt(benchmark::State& state) {
+  Proekty p;
+  Bal bal;
+  bal.Form_Load();
+  bool flip = false;
+  for (auto _ : state) {
+    flip = !flip;
+    benchmark::DoNotOptimize(OpenRaschet(bal, flip ? p.b : p.a));
+  }
+}
+BENCHMARK(BM_OtkrytProekt)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_SohranitProekt(benchmark::State& state) {
+  Proekty p;
+  Bal bal;
+  bal.Form_Load();
+  OpenRaschet(bal, p.b);
+  for (auto _ : state) benchmark::DoNotOptimize(SaveRaschet(bal, p.a));
+}
+BENCHMARK(BM_SohranitProekt)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
