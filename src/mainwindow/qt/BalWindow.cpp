@@ -22,6 +22,7 @@
 #include "mainwindow/qt/License.h"
 #include "mainwindow/qt/OprogrammeOkno.h"
 #include "mainwindow/qt/Twips.h"
+#include "projectfiles/qt/ProjectMenu.h"
 
 namespace kalteron::qt {
 
@@ -68,6 +69,7 @@ BalWindow::BalWindow(Bal& bal, QWidget* parent) : QMainWindow(parent), bal_(bal)
   setWindowTitle(q(bal_.Caption));
 
   buildMenu();
+  new ProjectMenu(*this);
   auto* area = new QWidget(this);
   area->setObjectName(QStringLiteral("area"));
   setCentralWidget(area);
@@ -90,7 +92,8 @@ void BalWindow::buildMenu() {
   for (int i = 0; i < 5; ++i) {
     mnu_[i] = menuBar()->addAction(QString::fromUtf8(kItems[i]));
     mnu_[i]->setObjectName(QStringLiteral("MNU(%1)").arg(i));
-    // The file and print commands come with their own windows.
+    // The print command comes with its own window; the file commands are
+    // enabled by ProjectMenu.
     if (i < 4) mnu_[i]->setEnabled(false);
   }
   connect(mnu_[4], &QAction::triggered, this, &BalWindow::showAbout);

@@ -55,6 +55,7 @@ class BalWindow : public QMainWindow {
 
   // The questions on closing go here (tests answer them).
   void setPrompter(Prompter* p) { prompter_ = p; }
+  Prompter& prompter() const { return *prompter_; }
 
   // A window that closes with the main window ("FormPrint", "MDIPrint").
   void registerWindow(const std::string& name, QWidget* w);
