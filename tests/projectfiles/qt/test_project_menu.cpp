@@ -1,0 +1,139 @@
+// The file commands of the window's menu and the Qt file dialog.
+#include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "../../mainwindow/qt/Harness.h"
+#include "projectfiles/OpenSave.h"
+#include "projectfiles/ProfileFile.h"
+#include "projectfiles/qt/FileDialogQt.h"
+#include "projectfiles/qt/ProjectMenu.h"
+
+using namespace kalteron;
+using namespace kalteron::qt;
+using namespace kalteron::qt::test;
+
+namespace {
+
+struct Answers : FileDialogHost {
+  std::vector<std::string> paths;
+  int shown = 0;
+  std::string show(const FileDialogRequest&) override {
+    return shown < static_cast<int>(paths.size()) ? paths[static_cast<std::size_t>(shown++)] : std::string();
+  }
+};
+
+// The dialog that `show` opens, answered once it is up.
+void whenDialogShows(const std::function<void(QFileDialog*)>& answer) {
+  auto* timer = new QTimer;
+  QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+    if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+      timer->stop();
+      timer->deleteLater();
+      answer(d);
+    }
+  });
+  timer->start(10);
+}
+
+}  // namespace
+
+class ProjectMenuTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { setUp(); }
+
+  void openShowsTheProjectAndFocusesTheRegion() {
+    QTemporaryDir dir;
+    Bal other;
+    other.Form_Load();
+    other.op.ClickZakazsik.setText("Иванов");
+    other.op.ClickRegion.setText("Москва");
+    const std::string name = dir.filePath("p").toStdString();
+    QVERIFY(SaveRaschet(other, name));
+
+    Harness h;
+    QVERIFY(h.active());
+    for (QAction* a : {h.window->newAction(), h.window->openAction(), h.window->saveAction()}) QVERIFY(a->isEnabled());
+    Answers answers;
+    answers.paths = {name + ".klt", dir.filePath("notes.txt").toStdString()};
+    h.window->findChild<ProjectMenu*>()->setDialogs(&answers);
+
+    h.focus("ClickKameraDlina");
+    h.window->openAction()->trigger();
+    QCOMPARE(h.edit("ClickZakazsik")->text(), QString("Иванов"));
+    QCOMPARE(qobject_cast<QComboBox*>(h.w("ClickRegion"))->currentText(), QString("Москва"));
+    QCOMPARE(h.focused(), QString("ClickRegion"));
+    QVERIFY(h.prompter.asked.empty());
+
+    // Refused: the message, and the focus still goes to the region.
+    h.focus("ClickKameraDlina");
+    h.window->openAction()->trigger();
+    QCOMPARE(h.prompter.asked, std::vector<std::string>{"Файл не может быть открыт !"});
+    QCOMPARE(h.focused(), QString("ClickRegion"));
+    QCOMPARE(h.edit("ClickZakazsik")->text(), QString("Иванов"));
+  }
+
+  void newAsksAndSaveWrites() {
+    QTemporaryDir dir;
+    Harness h;
+    QVERIFY(h.active());
+    Answers answers;
+    answers.paths = {dir.filePath("before").toStdString(), dir.filePath("now").toStdString(),
+                     dir.filePath("closing").toStdString()};
+    h.window->findChild<ProjectMenu*>()->setDialogs(&answers);
+    h.bal.op.ClickZakazsik.setText("Петров");
+
+    h.prompter.answers = {true};
+    h.window->newAction()->trigger();
+    QCOMPARE(h.prompter.asked, std::vector<std::string>{"Сохранить расчет ?"});
+    QCOMPARE(h.edit("ClickZakazsik")->text(), QString("Частный"));
+    QCOMPARE(ReadIniString(dir.filePath("before.klt").toStdString(), "Kalteron", "1", ""), std::string("Петров"));
+
+    h.window->saveAction()->trigger();
+    QVERIFY(QFile::exists(dir.filePath("now.klt")));
+
+    // Closing: quit and save.
+    h.prompter.answers = {true, true};
+    h.window->close();
+    QVERIFY(QFile::exists(dir.filePath("closing.klt")));
+  }
+
+  void dialogStartsAtHomeWithTheFilters() {
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    FileDialogQt host(nullptr);
+    FileDialogRequest r;
+    r.save = true;
+    r.startFolder = "c:/";
+    r.title = "Сохранить";
+    r.filterBlock = clsOpenDialog::BuildFilterString("Расчеты Kalteron (*.klt);*.klt;Все файлы (*.*);*.*");
+    r.fileName = "Иванов.klt";
+    QString title, folder, typed;
+    QStringList filters;
+    whenDialogShows([&](QFileDialog* d) {
+      title = d->windowTitle();
+      folder = d->directory().absolutePath();
+      filters = d->nameFilters();
+      if (auto* e = d->findChild<QLineEdit*>("fileNameEdit")) typed = e->text();
+      QMetaObject::invokeMethod(d, "accept");
+    });
+    const std::string chosen = host.show(r);
+    QCOMPARE(title, QString("Сохранить"));
+    QCOMPARE(folder, QDir(home.path()).absolutePath());
+    QCOMPARE(filters, QStringList({"Расчеты Kalteron (*.klt)", "Все файлы (*)"}));
+    QCOMPARE(typed, QString("Иванов.klt"));
+    QCOMPARE(QString::fromStdString(chosen), QDir(home.path()).absoluteFilePath("Иванов.klt"));
+
+    // Cancelled.
+    r.save = false;
+    whenDialogShows([](QFileDialog* d) { d->reject(); });
+    QCOMPARE(host.show(r), std::string());
+  }
+};
+
+QTEST_MAIN(ProjectMenuTest)
+#include "test_project_menu.moc"
