@@ -276,13 +276,7 @@ void NewRaschet(Bal& bal) {
       {99, "0"}, {100, "0"}, {101, "0"}, {102, "0"}, {103, "0"}, {104, "0"},
   };
   const auto polya = polyaProekta(bal.op);
-  for (const auto& [key, text] : kNovyi) {
-    if (key == 58) {
-      bal.op.ClickZagruzkaOborot.setValue(0, true);
-      continue;
-    }
-    ustanovitPole(polya[static_cast<std::size_t>(key - 1)], text);
-  }
+  for (const auto& [key, text] : kNovyi) ustanovitPole(polya[static_cast<std::size_t>(key - 1)], text);
   bal.RaschetVse();
 }
 

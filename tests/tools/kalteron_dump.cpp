@@ -1,5 +1,6 @@
-// Starts the headless main window and prints every field as Name=text, one a
-// line, UTF-8.
+// Starts the headless main window, opens the project file given on the
+// command line as the "Открыть" command does (exit code 1 when it cannot be
+// opened), and prints every field as Name=text, one a line, UTF-8.
 #include <iostream>
 
 #include "calculation/Numbers.h"
@@ -32,12 +33,8 @@ struct GivenPath : FileDialogHost {
 
 // Messages go to the error stream; questions are answered No.
 struct ToStderr : Prompter {
-  bool shown = false;
   bool askYesNo(const std::string&) override { return false; }
-  void message(const std::string& text) override {
-    std::cerr << text << '\n';
-    shown = true;
-  }
+  void message(const std::string& text) override { std::cerr << text << '\n'; }
 };
 
 }  // namespace
