@@ -135,13 +135,4 @@ TEST_F(Commands, NewProjectAsksToSaveFirst) {
   EXPECT_EQ(ReadIniString(imia("old.klt"), "Kalteron", "1", ""), "Иванов");
 }
 
-TEST_F(Commands, ClosingSavesOnYes) {
-  ProjectCommands cmd(bal, dialogs, prompter);
-  bal.prompter = &prompter;
-  prompter.yes = true;
-  dialogs.answers = {imia("at-close")};
-  bal.Form_QueryUnload();
-  EXPECT_TRUE(fs::exists(dir / "at-close.klt"));
-}
-
 }  // namespace
