@@ -85,8 +85,8 @@ std::string storedValue(std::string_view utf8) {
   std::string v = utf8ToCp1251(utf8);
   for (char& c : v)
     if (c == '\r' || c == '\n') c = ' ';
-  const bool needsQuotes =
-      !v.empty() && (isBlank(v.front()) || isBlank(v.back()) || (v.size() >= 2 && isQuote(v.front()) && v.front() == v.back()));
+  const bool needsQuotes = !v.empty() && (isBlank(v.front()) || isBlank(v.back()) ||
+                                          (v.size() >= 2 && isQuote(v.front()) && v.front() == v.back()));
   return needsQuotes ? '"' + v + '"' : v;
 }
 
@@ -137,9 +137,7 @@ std::vector<ProfileFile::Range> ProfileFile::sections(std::string_view folded) c
   return out;
 }
 
-bool ProfileFile::hasSection(std::string_view section) const {
-  return !sections(fold(utf8ToCp1251(section))).empty();
-}
+bool ProfileFile::hasSection(std::string_view section) const { return !sections(fold(utf8ToCp1251(section))).empty(); }
 
 std::optional<std::string> ProfileFile::get(std::string_view section, std::string_view key) const {
   const std::string k = fold(utf8ToCp1251(key));

@@ -36,11 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (file.hasSection(kSekciaProekta)) prochitatProekt(bal, file);
   bal.RaschetVse();
   const RaschetState& st = bal.st;
-  for (float v : {st.gTeplopritokCteni, st.gTeplopritokProdukt, st.gTeplopritokTara, st.gTeplopritokDihanie,
-                  st.gTeplopritokDveri, st.gTeplopritokOsvesenie, st.gTeplopritokPts, st.gTeplopritokPersonal,
-                  st.gTeplopritokVentilasia, st.gTeplopritokLampa, st.gTeplopritokDvigateli,
-                  st.gTeplopritokProcheeOborud, st.gTeplopritokVO, st.gTeplopritokSumma, st.gTeplopritokSummKoeff,
-                  st.gKameraObiem, st.gKameraPlosad})
+  for (float v :
+       {st.gTeplopritokCteni, st.gTeplopritokProdukt, st.gTeplopritokTara, st.gTeplopritokDihanie, st.gTeplopritokDveri,
+        st.gTeplopritokOsvesenie, st.gTeplopritokPts, st.gTeplopritokPersonal, st.gTeplopritokVentilasia,
+        st.gTeplopritokLampa, st.gTeplopritokDvigateli, st.gTeplopritokProcheeOborud, st.gTeplopritokVO,
+        st.gTeplopritokSumma, st.gTeplopritokSummKoeff, st.gKameraObiem, st.gKameraPlosad})
     konechno(v);
   // What was loaded can be saved again.
   ProfileFile copy = file;

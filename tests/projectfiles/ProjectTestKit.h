@@ -54,9 +54,8 @@ inline std::vector<std::uint64_t> revisii(const Bal& bal) {
 class ProjectTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = std::filesystem::temp_directory_path() /
-          ("kalteron-project-" + std::to_string(std::random_device{}()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir = std::filesystem::temp_directory_path() / ("kalteron-project-" + std::to_string(std::random_device{}()) + "-" +
+                                                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(dir);
     bal.Form_Load();
   }

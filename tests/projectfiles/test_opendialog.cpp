@@ -18,9 +18,10 @@ TEST(clsOpenDialog, GetFilterItem) {
     std::optional<std::string> item;
   };
   const Case cases[] = {
-      {"a;b;c", ";", 0, "a"},  {"a;b;c", ";", 1, "b"}, {"a;b;c", ";", 2, "c"}, {"a;b;c", ";", 3, std::nullopt},
-      {"a;b;", ";", 2, ""},    {"", ";", 0, ""},       {"", ";", 1, std::nullopt}, {";", ";", 0, ""},
-      {";", ";", 1, ""},       {";", ";", 2, std::nullopt}, {"a::b", "::", 1, "b"}, {"a::b", ":", 1, ""},
+      {"a;b;c", ";", 0, "a"},          {"a;b;c", ";", 1, "b"}, {"a;b;c", ";", 2, "c"},
+      {"a;b;c", ";", 3, std::nullopt}, {"a;b;", ";", 2, ""},   {"", ";", 0, ""},
+      {"", ";", 1, std::nullopt},      {";", ";", 0, ""},      {";", ";", 1, ""},
+      {";", ";", 2, std::nullopt},     {"a::b", "::", 1, "b"}, {"a::b", ":", 1, ""},
       {"a;b", ";", -1, std::nullopt},
   };
   for (const Case& c : cases) {

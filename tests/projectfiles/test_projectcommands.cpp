@@ -55,8 +55,7 @@ TEST_F(Commands, OpenRefusedOrCancelledChangesNothing) {
     std::string chosen;
     bool message;
   };
-  const Case cases[] = {
-      {imia("notes.txt"), true}, {imia("gone.klt"), true}, {imia("broken.klt"), true}, {"", false}};
+  const Case cases[] = {{imia("notes.txt"), true}, {imia("gone.klt"), true}, {imia("broken.klt"), true}, {"", false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.chosen);
     prompter.messages.clear();
@@ -65,8 +64,8 @@ TEST_F(Commands, OpenRefusedOrCancelledChangesNothing) {
     ASSERT_TRUE(bal.setFocus(bal.op.ClickZakazsik));
     const auto before = sohranennoe(bal);
     cmd.Otkryt();
-    EXPECT_EQ(prompter.messages, c.message ? std::vector<std::string>{"Файл не может быть открыт !"}
-                                           : std::vector<std::string>{});
+    EXPECT_EQ(prompter.messages,
+              c.message ? std::vector<std::string>{"Файл не может быть открыт !"} : std::vector<std::string>{});
     EXPECT_EQ(cmd.NameFile, "/earlier/project");
     EXPECT_EQ(bal.focus(), &bal.op.ClickRegion);
     EXPECT_EQ(sohranennoe(bal), before);

@@ -17,8 +17,8 @@ std::string sluchainyiTekst(std::mt19937& rng) {
     if (kind < 3) t += "," + std::to_string(std::uniform_int_distribution<int>(0, 99)(rng));
     return t;
   }
-  static const char* const kuski[] = {"Иванов", "ООО", " ", "\"", "'", "=", ";", "[Kalteron]", "№5", "ё",
-                                      "\t", "a", "Z", "€", "«»", "-", ","};
+  static const char* const kuski[] = {"Иванов", "ООО", " ", "\"", "'", "=",  ";", "[Kalteron]", "№5",
+                                      "ё",      "\t",  "a", "Z",  "€", "«»", "-", ","};
   std::string t;
   const int n = std::uniform_int_distribution<int>(0, kind == 9 ? 300 : 6)(rng);
   for (int i = 0; i < n; ++i) t += kuski[std::uniform_int_distribution<std::size_t>(0, std::size(kuski) - 1)(rng)];
@@ -40,7 +40,8 @@ void sluchainyiProekt(Bal& b, std::mt19937& rng) {
         break;
       }
       case Kind::K:
-        static_cast<CheckBox*>(p.control)->setValue(std::uniform_int_distribution<int>(0, 5)(rng) == 0 ? 2 : std::uniform_int_distribution<int>(0, 1)(rng));
+        static_cast<CheckBox*>(p.control)->setValue(
+            std::uniform_int_distribution<int>(0, 5)(rng) == 0 ? 2 : std::uniform_int_distribution<int>(0, 1)(rng));
         break;
       case Kind::O:
         static_cast<OptionGroup*>(p.control)->setValue(std::uniform_int_distribution<int>(0, 1)(rng), true);
