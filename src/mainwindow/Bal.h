@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -52,6 +53,9 @@ class Bal {
   Label TaraText2{"TaraText(2)", "Хранимая масса кг."};
   Label TaraText3{"TaraText(3)", "Суточный оборот, кг."};
   Label RejimText4{"RejimText(4)", "Время обработки"};
+
+  // The last wheel step on the report page, twips; kept for the whole run.
+  std::int16_t ScrollStep = 0;
 
   // The page buttons "Parametr(1)".."Parametr(5)" and the pages
   // "Frame5(1)".."Frame5(5)"; element 0 is page 1.

@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "mainwindow/Bal.h"
+#include "report/FormPrint.h"
+#include "report/Mause.h"
+#include "report/Snimok.h"
+
+using namespace kalteron;
+
+namespace {
+
+constexpr std::chrono::year_month_day kToday{std::chrono::year{2026}, std::chrono::month{3}, std::chrono::day{5}};
+
+// Puts a choice into a list-only box without running its handler, so the
+// main window shows exactly what the test wants the page to copy.
+void choose(ListBox& box, const std::string& text) {
+  auto handler = std::move(box.onClick);
+  box.onClick = nullptr;
+  if (box.indexOf(text) < 0) box.addItem(text);
+  box.setText(text);
+  box.onClick = std::move(handler);
+}
+
+// Every field of the main window gets its own text ("v1", "v2", ...), so a
+// label that copies the wrong field shows it.
+void fillDistinct(Bal& bal) {
+  int n = 0;
+  for (Control* c : bal.controls()) {
+    const std::string t = "v" + std::to_string(++n);
+    if (auto* tb = dynamic_cast<TextBox*>(c)) tb->setText(t);
+    if (auto* cb = dynamic_cast<ComboBox*>(c)) cb->setText(t);
+    if (auto* lb = dynamic_cast<ListBox*>(c)) choose(*lb, t);
+  }
+}
+
+std::string shownText(const Bal& bal, const std::string& name) {
+  const Control* c = bal.find(name);
+  if (const auto* t = dynamic_cast<const TextBox*>(c)) return t->text();
+  if (const auto* l = dynamic_cast<const ListBox*>(c)) return l->text();
+  if (const auto* e = dynamic_cast<const ComboBox*>(c)) return e->text();
+  return {};
+}
+
+std::string surface(const char* prefix, int s) { return prefix + std::string(kSurfaceSuffix[static_cast<std::size_t>(s)]); }
+
+}  // namespace
+
+TEST(FormPrint, DesignedPageShowsZeroInEveryValueLabel) {
+  const FormPrint page;
+  int values = 0;
+  for (const auto& l : page.labels()) {
+    if (l.name.rfind("Click", 0) == 0 || l.name == "DihanieText") {
+      EXPECT_EQ(l.text, "0") << l.name;
+      ++values;
+    }
+  }
+  EXPECT_EQ(values, 104);
+  EXPECT_EQ(page.text("PrintTablicaSteni(2)"), "Материал строительных конструкций камеры");
+  EXPECT_EQ(page.text("PrintTablicaSteni(3)"), "Толщина (мм)");
+  EXPECT_EQ(page.text("RejimText"), " Время обработки");
+  EXPECT_EQ(page.text("prog(1)"), "Расчет  теплопоступлений.");
+}
+
+// Labels stay on the sheet and inside its frame, no two boxes overlap (rows
+// 225 twips apart may share one pixel), and no rule runs through a label.
+TEST(FormPrint, LayoutKeepsLabelsApartAndOffTheRules) {
+  const FormPrint page;
+  constexpr int slack = 15;
+  const auto& ls = page.labels();
+  const auto height = [](const PrintLabel& l) { return l.alignTop ? 240 : l.height; };
+  for (std::size_t i = 0; i < ls.size(); ++i) {
+    const auto& a = ls[i];
+    EXPECT_GE(a.left, 255) << a.text;
+    EXPECT_LE(a.left + a.width, 11160) << a.text;
+    EXPECT_GE(a.top, 2025) << a.text;
+    EXPECT_LE(a.top + a.height, 15960) << a.text;
+    for (std::size_t j = i + 1; j < ls.size(); ++j) {
+      const auto& b = ls[j];
+      const int dx = std::min(a.left + a.width, b.left + b.width) - std::max(a.left, b.left);
+      const int dy = std::min(a.top + height(a), b.top + height(b)) - std::max(a.top, b.top);
+      EXPECT_FALSE(dx > 0 && dy > slack) << "'" << a.name << a.text << "' and '" << b.name << b.text << "'";
+    }
+    for (const auto& r : page.rules()) {
+      const bool horizontal = r.y1 == r.y2;
+      const bool crosses =
+          horizontal ? (r.y1 > a.top + slack && r.y1 < a.top + height(a) - slack && r.x1 < a.left + a.width &&
+                        r.x2 > a.left)
+                     : (r.x1 > a.left && r.x1 < a.left + a.width && r.y1 < a.top + height(a) - slack &&
+                        r.y2 > a.top + slack);
+      EXPECT_FALSE(crosses) << "rule " << r.x1 << "," << r.y1 << " through '" << a.name << a.text << "'";
+    }
+  }
+}
+
+TEST(FormPrint, CopiesEachFieldIntoTheLabelOfItsName) {
+  Bal bal;
+  fillDistinct(bal);
+  FormPrint page;
+  page.Form_Load(bal, kToday);
+  // Labels that show something else than their same-named field.
+  const std::set<std::string> own = {"ClickHarakteristika", "ClickDverTip",        "ClickNeobhodRejimText",
+                                     "ClickNeobhodKoefZapas", "ClickNeobhodRejimTabl", "ClickZapasKameraTabl",
+                                     "ClickData",           "ClickProduktTeplopritokProdukt", "ClickTaraTeplopritokTara"};
+  int copied = 0;
+  for (const auto& l : page.labels()) {
+    if (l.name.rfind("Click", 0) != 0 || own.count(l.name)) continue;
+    ASSERT_NE(bal.find(l.name), nullptr) << l.name;
+    EXPECT_EQ(l.text, shownText(bal, l.name)) << l.name;
+    ++copied;
+  }
+  EXPECT_EQ(copied, 94);
+  EXPECT_EQ(page.text("RejimText"), bal.RejimText4.text());
+  EXPECT_EQ(page.text("DihanieText"), bal.rez.DihanieText1.text());
+  EXPECT_EQ(page.text("ClickNeobhodRejimTabl"), bal.op.ClickVremiaKamera.text());
+  EXPECT_EQ(page.text("ClickZapasKameraTabl"), bal.op.ClickZapasKamera.text());
+  EXPECT_EQ(page.text("ClickData"), "05.03.2026");
+}
+
+TEST(FormPrint, ChamberTypeRegimeAndDoor) {
+  struct Case {
+    int chamber;  // 0 store, 1 pavilion
+    const char* regime;
+    int door;
+    const char* harakteristika;
+    const char* header2;
+    const char* header3;
+    const char* rejimText;
+    const char* dverTip;
+  };
+  const Case cases[] = {
+      {0, "Хранение", 1, "Характеристика камеры - Склад.", "Материал строительных конструкций камеры", "Толщина (мм)",
+       "Время работы оборудования час. :", "Автоматическая"},
+      {0, "Охлаждение", 0, "Характеристика камеры - Склад.", "Материал строительных конструкций камеры",
+       "Толщина (мм)", "Время обработки продукта час. :", "Ручная"},
+      {1, "Хранение", 2, "Характеристика камеры - Витрина.", "Материал заполнения остекления камеры", "Заполнение %",
+       "Время работы оборудования час. :", "0"},
+      {1, "Охлаждение", 1, "Характеристика камеры - Витрина.", "Материал заполнения остекления камеры",
+       "Заполнение %", "Время обработки продукта час. :", "Автоматическая"},
+      {0, "", 0, "Характеристика камеры - Склад.", "Материал строительных конструкций камеры", "Толщина (мм)",
+       "Время обработки продукта час. :", "Ручная"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.chamber) + " " + c.regime);
+    Bal bal;
+    bal.op.Option1.onClick = nullptr;
+    bal.op.Option1.setValue(c.chamber, true);
+    if (*c.regime) choose(bal.op.ClickRejim, c.regime);
+    bal.op.ClickDverTip.setValue(c.door);
+    bal.op.ClickVremiaKamera.setText("0,5");
+    bal.op.ClickZapasKamera.setText("15");
+    for (int s = 0; s < kSurfaces; ++s) {
+      const auto i = static_cast<std::size_t>(s);
+      choose(bal.op.ClickSteni[i], "Кирпич " + std::to_string(s));
+      bal.op.ClickTolcinaSteni[i].setText(std::to_string(250 + s));
+      choose(bal.op.ClickStekloSteni[i], "Стекло " + std::to_string(s));
+      bal.op.ClickZapolnenSteni[i].setText(std::to_string(40 + s));
+    }
+
+    FormPrint page;
+    page.Form_Load(bal, kToday);
+    EXPECT_EQ(page.text("ClickHarakteristika"), c.harakteristika);
+    EXPECT_EQ(page.text("PrintTablicaSteni(2)"), c.header2);
+    EXPECT_EQ(page.text("PrintTablicaSteni(3)"), c.header3);
+    for (int s = 0; s < kSurfaces; ++s) {
+      const std::string material = (c.chamber ? "Стекло " : "Кирпич ") + std::to_string(s);
+      const std::string thickness = std::to_string((c.chamber ? 40 : 250) + s);
+      EXPECT_EQ(page.text(surface("ClickSteni", s)), material);
+      EXPECT_EQ(page.text(surface("ClickTolcinaSteni", s)), thickness);
+    }
+    EXPECT_EQ(page.text("ClickNeobhodRejimText"), c.rejimText);
+    EXPECT_EQ(page.text("ClickNeobhodRejimTabl"), "0,5");
+    EXPECT_EQ(page.text("ClickNeobhodKoefZapas"), "Коэфициент запаса % : ");
+    EXPECT_EQ(page.text("ClickZapasKameraTabl"), "15");
+    EXPECT_EQ(page.text("ClickDverTip"), c.dverTip);
+  }
+}
+
+TEST(FormPrint, HeatsInTwoDecimals) {
+  Bal bal;
+  const char* perSurface[] = {"1,5", "0,004", "-2,345", "12", "abc", ""};
+  const char* shown[] = {"1,50", "0,00", "-2,35", "12,00", "abc", ""};
+  for (int s = 0; s < kSurfaces; ++s) bal.rez.ClickTeplopritok[static_cast<std::size_t>(s)].setText(perSurface[s]);
+  bal.st.gTeplopritokProdukt = 1.234f;
+  bal.st.gTeplopritokTara = 0.5f;
+  bal.rez.ClickTeplopritokProdukt.setText("1,73");
+  bal.rez.ClickTeplopritokCteni.setText("7,1");
+
+  FormPrint page;
+  page.Form_Load(bal, kToday);
+  for (int s = 0; s < kSurfaces; ++s) EXPECT_EQ(page.text(surface("ClickTeplopritok", s)), shown[s]) << s;
+  EXPECT_EQ(page.text("ClickProduktTeplopritokProdukt"), "1,23");
+  EXPECT_EQ(page.text("ClickTaraTeplopritokTara"), "0,50");
+  // The totals are copied as the main window shows them.
+  EXPECT_EQ(page.text("ClickTeplopritokProdukt"), "1,73");
+  EXPECT_EQ(page.text("ClickTeplopritokCteni"), "7,1");
+}
+
+TEST(FormPrint, ShortDate) {
+  using namespace std::chrono;
+  EXPECT_EQ(shortDate(year_month_day{year{2026}, month{12}, day{7}}), "07.12.2026");
+  EXPECT_EQ(shortDate(year_month_day{year{1999}, month{1}, day{31}}), "31.01.1999");
+  EXPECT_EQ(shortDate(year_month_day{year{987}, month{10}, day{1}}), "01.10.0987");
+}
+
+TEST(Mause, StepRules) {
+  struct Case {
+    std::int16_t last;
+    int delta;
+    unsigned keys;
+    std::int16_t step;
+  };
+  const Case cases[] = {
+      {0, -120, 0, -300}, {0, -240, 0, -300},  {0, -360, 0, -300}, {0, 120, 0, 300},     {0, 240, 0, 300},
+      {-300, 360, 0, 300}, {300, -120, 0, -300},
+      // Anything else keeps the last step.
+      {0, 120, 0x8, 0},   {300, -120, 0x4, 300}, {-300, 60, 0, -300}, {300, -480, 0, 300}, {0, 0, 0, 0},
+      {300, 1, 0, 300},   {-300, -120, 0x10, -300},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(shagKolesa(c.last, c.delta, c.keys), c.step) << c.last << " " << c.delta << " " << c.keys;
+  }
+}
+
+TEST(Snimok, PicturePath) {
+  struct Case {
+    const char* chosen;
+    const char* path;
+  };
+  const Case cases[] = {
+      {"/home/u/plan", "/home/u/plan.bmp"},
+      {"/home/u/plan.bmp", "/home/u/plan.bmp"},
+      {"/home/u/PLAN.BMP", "/home/u/PLAN.BMP"},
+      {"/home/u/Частный.klt", "/home/u/Частный.klt.bmp"},
+      {"/home/u/plan.png", "/home/u/plan.png.bmp"},
+      {"/home/u/plan.bmpx", "/home/u/plan.bmpx.bmp"},
+      {"/home/u.bmp/plan", "/home/u.bmp/plan.bmp"},
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(picturePath(c.chosen), c.path) << c.chosen;
+  EXPECT_EQ(fixedSnapshotPath("/tmp"), "/tmp/333.bmp");
+  EXPECT_EQ(fixedSnapshotPath("/tmp/"), "/tmp/333.bmp");
+}
