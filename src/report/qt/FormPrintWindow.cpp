@@ -1,0 +1,173 @@
+#include "report/qt/FormPrintWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "mainwindow/Bal.h"
+#include "report/Mause.h"
+#include "report/Snimok.h"
+
+namespace kalteron {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+int px(int twips) { return twips / kTwipsPerPixel; }
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// Arial at the size the page was designed for on a 96-dpi screen, in pixels,
+// so the sheet scales as a whole when it is printed.
+QFont pageFont(double pointSize, bool bold) {
+  QFont f(QStringLiteral("Arial"));
+  f.setStyleHint(QFont::SansSerif);
+  f.setPixelSize(static_cast<int>(std::lround(pointSize * 96.0 / 72.0)));
+  f.setBold(bold);
+  return f;
+}
+
+Qt::Alignment alignment(const PrintLabel& l) {
+  Qt::Alignment a = l.alignTop ? Qt::AlignTop : Qt::AlignVCenter;
+  switch (l.align) {
+    case Align::Left:
+      return a | Qt::AlignLeft;
+    case Align::Center:
+      return a | Qt::AlignHCenter;
+    case Align::Right:
+      return a | Qt::AlignRight;
+  }
+  return a;
+}
+
+}  // namespace
+
+QString showSaveDialog(const SaveDialogRequest& r) {
+  // "Description (*.x);*.x;..." -> "Description (*.x);;..."
+  const QStringList parts = r.filter.split(QLatin1Char(';'));
+  QStringList filters;
+  for (int i = 0; i < parts.size(); i += 2) filters << parts[i];
+  return QFileDialog::getSaveFileName(r.owner, r.title, QDir(r.startFolder).filePath(r.fileName),
+                                      filters.join(QStringLiteral(";;")));
+}
+
+FormPrintSheet::FormPrintSheet(const FormPrint& page, QWidget* parent) : QWidget(parent), page_(page) {
+  setObjectName(QStringLiteral("FormPrintSheet"));
+  setFixedSize(px(FormPrint::kWidth), px(FormPrint::kHeight));
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, Qt::white);
+  pal.setColor(QPalette::WindowText, Qt::black);
+  setPalette(pal);
+  setAutoFillBackground(true);
+  for (const PrintLabel& l : page.labels()) {
+    auto* label = new QLabel(q(l.text), this);
+    if (!l.name.empty()) label->setObjectName(q(l.name));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(pageFont(l.pointSize, l.bold));
+    label->setAlignment(alignment(l));
+    label->setWordWrap(l.wrap);
+    label->setGeometry(px(l.left), px(l.top), px(l.width), px(l.height));
+  }
+}
+
+void FormPrintSheet::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setPen(QPen(Qt::black, 1));
+  for (const PrintRule& r : page_.rules()) p.drawLine(px(r.x1), px(r.y1), px(r.x2), px(r.y2));
+}
+
+FormPrintWindow::FormPrintWindow(Bal& bal, QWidget* mainWindow, QWidget* parent)
+    : QMdiSubWindow(parent), bal_(bal), mainWindow_(mainWindow) {
+  setObjectName(QStringLiteral("FormPrint"));
+  setWindowTitle(QString::fromUtf8(FormPrint::kCaption));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+}
+
+FormPrintWindow::~FormPrintWindow() { Form_Unload(); }
+
+void FormPrintWindow::Form_Load(std::chrono::year_month_day today) {
+  if (loaded_) return;
+  hooked_ = true;
+  page_.Form_Load(bal_, today);
+  sheet_ = new FormPrintSheet(page_, this);
+  setWidget(sheet_);
+  setFixedSize(sizeHint());
+  loaded_ = true;
+  if (mainWindow_) mainWindow_->setEnabled(false);
+}
+
+void FormPrintWindow::Form_Unload() {
+  if (!loaded_) return;
+  loaded_ = false;
+  hooked_ = false;
+  if (mainWindow_) mainWindow_->setEnabled(true);
+}
+
+int FormPrintWindow::top() const { return y() * kTwipsPerPixel; }
+
+void FormPrintWindow::setTop(int twips) { move(x(), twips / kTwipsPerPixel); }
+
+QImage FormPrintWindow::image() const {
+  QImage img(px(FormPrint::kWidth), px(FormPrint::kHeight), QImage::Format_RGB32);
+  img.fill(Qt::white);
+  if (sheet_) sheet_->render(&img);
+  return img;
+}
+
+bool FormPrintWindow::printTo(QPrinter& printer) const {
+  if (!sheet_ || !printer.isValid()) return false;
+  QPainter p;
+  if (!p.begin(&printer)) return false;
+  const QRectF paper = printer.pageRect(QPrinter::DevicePixel);
+  const double w = px(FormPrint::kWidth);
+  const double h = px(FormPrint::kHeight);
+  const double scale = std::min(paper.width() / w, paper.height() / h);
+  p.translate((paper.width() - w * scale) / 2, 0);
+  p.scale(scale, scale);
+  sheet_->render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
+  return p.end();
+}
+
+void FormPrintWindow::Snimok(const SaveDialog& dialog) {
+  const QImage img = image();
+  if (!img.save(q(fixedSnapshotPath(QDir::tempPath().toStdString())), "BMP")) return;
+  setTop(0);
+
+  SaveDialogRequest request;
+  request.title = QStringLiteral("Сохранить");
+  request.filter = QStringLiteral("Расчеты Kalteron (*.bmp);*.bmp;Все файлы (*.*);*.*");
+  request.startFolder = QDir::homePath();
+  request.fileName = q(bal_.op.ClickZakazsik.text()) + QStringLiteral(".klt");
+  request.owner = this;
+  QPointer<FormPrintWindow> alive(this);
+  QCoreApplication::processEvents();
+  if (!alive) request.owner = nullptr;
+  const QString chosen = dialog ? dialog(request) : QString();
+  const std::string path = picturePath(chosen.toStdString());
+  if (path.empty()) return;
+  img.save(q(path), "BMP");
+}
+
+void FormPrintWindow::wheelEvent(QWheelEvent* event) {
+  event->accept();
+  if (!hooked_) return;
+  const unsigned keys = (event->modifiers() != Qt::NoModifier ? 1u : 0u) | (event->buttons() != Qt::NoButton ? 2u : 0u);
+  bal_.ScrollStep = shagKolesa(bal_.ScrollStep, event->angleDelta().y(), keys);
+  setWindowTitle(QString::number(bal_.ScrollStep));
+  setTop(top() + bal_.ScrollStep);
+}
+
+void FormPrintWindow::closeEvent(QCloseEvent* event) {
+  Form_Unload();
+  QMdiSubWindow::closeEvent(event);
+}
+
+}  // namespace kalteron

@@ -1,0 +1,92 @@
+// The report page inside the preview frame: a fixed white sheet whose labels
+// and rules the core decides, the wheel that moves it, printing and the
+// snapshot.
+#pragma once
+
+#include <QImage>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QString>
+#include <chrono>
+#include <functional>
+
+#include "report/FormPrint.h"
+
+class QPrinter;
+
+namespace kalteron {
+
+class Bal;
+
+// What the save dialog of the snapshot is asked to show.
+struct SaveDialogRequest {
+  QString title;
+  // Pairs of description and pattern, separated by ";" ("Text (*.txt);*.txt").
+  QString filter;
+  QString startFolder;
+  QString fileName;
+  QWidget* owner = nullptr;
+};
+// Shows the dialog; returns the chosen full path, or "" when cancelled.
+using SaveDialog = std::function<QString(const SaveDialogRequest&)>;
+// The platform's own save dialog.
+QString showSaveDialog(const SaveDialogRequest& request);
+
+// The sheet: 11415 x 16200 twips of white paper with the page's labels.
+class FormPrintSheet : public QWidget {
+  Q_OBJECT
+ public:
+  FormPrintSheet(const FormPrint& page, QWidget* parent = nullptr);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  const FormPrint& page_;
+};
+
+class FormPrintWindow : public QMdiSubWindow {
+  Q_OBJECT
+ public:
+  // `mainWindow` is made unavailable while the page is open.
+  FormPrintWindow(Bal& bal, QWidget* mainWindow, QWidget* parent = nullptr);
+  ~FormPrintWindow() override;
+
+  // The load step: takes the wheel, copies the main window as it is now,
+  // builds the sheet, then makes the main window unavailable.
+  void Form_Load(std::chrono::year_month_day today);
+  // The unload step: releases the wheel and gives the main window back.
+  // Runs once, when the page closes or is destroyed.
+  void Form_Unload();
+
+  const FormPrint& content() const { return page_; }
+  FormPrintSheet* sheet() const { return sheet_; }
+
+  // The page's position in the frame, twips.
+  int top() const;
+  void setTop(int twips);
+
+  // The whole sheet, drawn directly at 15 twips per pixel (761 x 1080).
+  QImage image() const;
+  // Prints the sheet as one page scaled to the paper. False when the printer
+  // cannot be used.
+  bool printTo(QPrinter& printer) const;
+  // Writes the image to the fixed file in the temporary folder, puts the page
+  // back at the top, then asks where to save the picture. A failure to write
+  // ends it silently.
+  void Snimok(const SaveDialog& dialog);
+
+ protected:
+  void wheelEvent(QWheelEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  Bal& bal_;
+  QPointer<QWidget> mainWindow_;
+  FormPrint page_;
+  FormPrintSheet* sheet_ = nullptr;
+  bool hooked_ = false;
+  bool loaded_ = false;
+};
+
+}  // namespace kalteron
