@@ -69,11 +69,12 @@ FormPrint::FormPrint() {
   const auto value = [&](std::string name, int left, int top, int width, int height = 240) -> PrintLabel& {
     return add(std::move(name), "0", left, top, width, height);
   };
-  // A header cell of a table: centred, broken into lines.
+  // A header cell of a table: centred, broken into lines, a little smaller.
   const auto header = [&](std::string name, std::string text, int left, int top, int width) -> PrintLabel& {
     PrintLabel& l = add(std::move(name), std::move(text), left, top, width, 465);
     l.align = Align::Center;
     l.wrap = true;
+    l.pointSize = 7.5;
     return l;
   };
   // A total: its caption ends at the kW column, its value is bold.
@@ -124,7 +125,7 @@ FormPrint::FormPrint() {
     for (std::size_t i = 0; i < col3.size(); ++i) {
       const int top = 2415 + 225 * static_cast<int>(i);
       caption(col3[i].first, 8190, top, 2025);
-      value(col3[i].second, 10215, top, 825);
+      value(col3[i].second, 10215, top, 900);
     }
   }
   hrule(2370);
@@ -138,7 +139,7 @@ FormPrint::FormPrint() {
   // 5. Enclosure table.
   {
     const std::array<int, 7> col = {kLeft, 1485, 3870, 4770, 7515, 8460, kValue};
-    const std::array<int, 7> width = {1065, 2325, 840, 2685, 885, 1335, kValueWidth};
+    const std::array<int, 7> width = {1065, 2325, 855, 2685, 885, 1335, kValueWidth};
     header("PrintTablicaSteni(1)", "Элемент ограждения", col[0], 4095, width[0]);
     header("PrintTablicaSteni(2)", "Материал строительных конструкций камеры", col[1], 4095, width[1]);
     header("PrintTablicaSteni(3)", "Толщина (мм)", col[2], 4095, width[2]);
@@ -159,7 +160,7 @@ FormPrint::FormPrint() {
     hrule(4080);
     hrule(4545);
     hrule(5925);
-    for (std::size_t c = 1; c < col.size(); ++c) vrule(col[c] - 60, 4080, 5925);
+    for (std::size_t c = 1; c < col.size(); ++c) vrule(col[c] - (c == 3 ? 45 : 60), 4080, 5925);
     total("Теплоприток через стены потолок и пол, кВт :", "ClickTeplopritokCteni", 5940, 3870);
   }
 
@@ -253,7 +254,7 @@ FormPrint::FormPrint() {
       value(rows[r][2], col[2], top, width[2]).align = Align::Center;
     }
     value("ClickVentilasiaKratnost", col[3], 10710, width[3]).align = Align::Center;
-    total("Теплоприток от оборудования, кВт :", "ClickTeplopritokOborudovanie", 10935, col[3] + width[3]);
+    total("Теплоприток от оборудования, кВт :", "ClickTeplopritokOborudovanie", 10935, col[3]);
   }
   hrule(11265);
 

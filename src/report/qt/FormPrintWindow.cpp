@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
@@ -11,6 +10,7 @@
 #include <cmath>
 
 #include "mainwindow/Bal.h"
+#include "projectfiles/clsOpenDialog.h"
 #include "report/Mause.h"
 #include "report/Snimok.h"
 
@@ -48,15 +48,6 @@ Qt::Alignment alignment(const PrintLabel& l) {
 }
 
 }  // namespace
-
-QString showSaveDialog(const SaveDialogRequest& r) {
-  // "Description (*.x);*.x;..." -> "Description (*.x);;..."
-  const QStringList parts = r.filter.split(QLatin1Char(';'));
-  QStringList filters;
-  for (int i = 0; i < parts.size(); i += 2) filters << parts[i];
-  return QFileDialog::getSaveFileName(r.owner, r.title, QDir(r.startFolder).filePath(r.fileName),
-                                      filters.join(QStringLiteral(";;")));
-}
 
 FormPrintSheet::FormPrintSheet(const FormPrint& page, QWidget* parent) : QWidget(parent), page_(page) {
   setObjectName(QStringLiteral("FormPrintSheet"));
@@ -136,22 +127,16 @@ bool FormPrintWindow::printTo(QPrinter& printer) const {
   return p.end();
 }
 
-void FormPrintWindow::Snimok(const SaveDialog& dialog) {
+void FormPrintWindow::Snimok(FileDialogHost& host) {
   const QImage img = image();
   if (!img.save(q(fixedSnapshotPath(QDir::tempPath().toStdString())), "BMP")) return;
   setTop(0);
 
-  SaveDialogRequest request;
-  request.title = QStringLiteral("Сохранить");
-  request.filter = QStringLiteral("Расчеты Kalteron (*.bmp);*.bmp;Все файлы (*.*);*.*");
-  request.startFolder = QDir::homePath();
-  request.fileName = q(bal_.op.ClickZakazsik.text()) + QStringLiteral(".klt");
-  request.owner = this;
-  QPointer<FormPrintWindow> alive(this);
-  QCoreApplication::processEvents();
-  if (!alive) request.owner = nullptr;
-  const QString chosen = dialog ? dialog(request) : QString();
-  const std::string path = picturePath(chosen.toStdString());
+  clsOpenDialog dialog;
+  dialog.setStartFolder(QDir::homePath().toStdString());
+  dialog.setStrTitle("Сохранить");
+  dialog.setStrFilter("Расчеты Kalteron (*.bmp);*.bmp;Все файлы (*.*);*.*");
+  const std::string path = picturePath(dialog.SaveDialogFileName(host, bal_.op.ClickZakazsik.text()));
   if (path.empty()) return;
   img.save(q(path), "BMP");
 }

@@ -8,29 +8,18 @@
 #include <QPointer>
 #include <QString>
 #include <chrono>
-#include <functional>
 
 #include "report/FormPrint.h"
 
 class QPrinter;
 
 namespace kalteron {
+class FileDialogHost;
+}
+
+namespace kalteron {
 
 class Bal;
-
-// What the save dialog of the snapshot is asked to show.
-struct SaveDialogRequest {
-  QString title;
-  // Pairs of description and pattern, separated by ";" ("Text (*.txt);*.txt").
-  QString filter;
-  QString startFolder;
-  QString fileName;
-  QWidget* owner = nullptr;
-};
-// Shows the dialog; returns the chosen full path, or "" when cancelled.
-using SaveDialog = std::function<QString(const SaveDialogRequest&)>;
-// The platform's own save dialog.
-QString showSaveDialog(const SaveDialogRequest& request);
 
 // The sheet: 11415 x 16200 twips of white paper with the page's labels.
 class FormPrintSheet : public QWidget {
@@ -72,9 +61,9 @@ class FormPrintWindow : public QMdiSubWindow {
   // cannot be used.
   bool printTo(QPrinter& printer) const;
   // Writes the image to the fixed file in the temporary folder, puts the page
-  // back at the top, then asks where to save the picture. A failure to write
-  // ends it silently.
-  void Snimok(const SaveDialog& dialog);
+  // back at the top, then asks through `host` where to save the picture. A
+  // failure to write ends it silently.
+  void Snimok(FileDialogHost& host);
 
  protected:
   void wheelEvent(QWheelEvent* event) override;

@@ -11,6 +11,7 @@
 #include <QToolBar>
 
 #include "mainwindow/Bal.h"
+#include "projectfiles/qt/FileDialogQt.h"
 
 namespace kalteron {
 
@@ -138,7 +139,6 @@ MDIPrint::MDIPrint(Bal& bal, QWidget* mainWindow) : QMainWindow(nullptr), bal_(b
   setCentralWidget(area_);
 
   printerFactory_ = [] { return std::make_unique<QPrinter>(QPrinter::HighResolution); };
-  saveDialog_ = showSaveDialog;
 
   // 12660 x 7950 twips.
   resize(844, 530);
@@ -164,7 +164,10 @@ void MDIPrint::Toolbar1_ButtonClick(const QString& key) {
         if (auto printer = printerFactory_()) page_->printTo(*printer);
       }
     } else if (key == QLatin1String("Save")) {
-      if (page_) page_->Snimok(saveDialog_);
+      if (page_) {
+        FileDialogQt own(page_);
+        page_->Snimok(fileDialogHost_ ? *fileDialogHost_ : own);
+      }
     } else if (key == QLatin1String("Delete")) {
       if (page_) page_->close();
       close();

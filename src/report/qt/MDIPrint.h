@@ -41,9 +41,10 @@ class MDIPrint : public QMainWindow {
   QWidget* mainWindow() const { return mainWindow_; }
 
   // Seams: where "Print" prints (the default printer unless replaced) and
-  // the dialog the snapshot asks.
+  // who answers the snapshot's save dialog (the window's own file dialog
+  // unless replaced; not owned).
   void setPrinterFactory(std::function<std::unique_ptr<QPrinter>()> f) { printerFactory_ = std::move(f); }
-  void setSaveDialog(SaveDialog d) { saveDialog_ = std::move(d); }
+  void setFileDialogHost(FileDialogHost* host) { fileDialogHost_ = host; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -57,7 +58,7 @@ class MDIPrint : public QMainWindow {
   QToolBar* toolbar_ = nullptr;
   QPointer<FormPrintWindow> page_;
   std::function<std::unique_ptr<QPrinter>()> printerFactory_;
-  SaveDialog saveDialog_;
+  FileDialogHost* fileDialogHost_ = nullptr;
 };
 
 // Menu "Печать": shows the preview frame of this main window, creating it on
