@@ -47,7 +47,25 @@ Qt::Alignment alignment(const PrintLabel& l) {
   return a;
 }
 
+void drawRules(QPainter& p, const FormPrint& page) {
+  p.setPen(QPen(Qt::black, 1));
+  for (const PrintRule& r : page.rules()) p.drawLine(px(r.x1), px(r.y1), px(r.x2), px(r.y2));
+}
+
 }  // namespace
+
+void paintPage(QPainter& p, const FormPrint& page) {
+  p.fillRect(QRect(0, 0, px(FormPrint::kWidth), px(FormPrint::kHeight)), Qt::white);
+  drawRules(p, page);
+  // The way a label draws its plain text.
+  p.setPen(Qt::black);
+  for (const PrintLabel& l : page.labels()) {
+    if (l.text.empty()) continue;
+    p.setFont(pageFont(l.pointSize, l.bold));
+    p.drawText(QRect(px(l.left), px(l.top), px(l.width), px(l.height)),
+               int(alignment(l)) | (l.wrap ? int(Qt::TextWordWrap) : 0), q(l.text));
+  }
+}
 
 FormPrintSheet::FormPrintSheet(const FormPrint& page, QWidget* parent) : QWidget(parent), page_(page) {
   setObjectName(QStringLiteral("FormPrintSheet"));
@@ -70,8 +88,7 @@ FormPrintSheet::FormPrintSheet(const FormPrint& page, QWidget* parent) : QWidget
 
 void FormPrintSheet::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.setPen(QPen(Qt::black, 1));
-  for (const PrintRule& r : page_.rules()) p.drawLine(px(r.x1), px(r.y1), px(r.x2), px(r.y2));
+  drawRules(p, page_);
 }
 
 FormPrintWindow::FormPrintWindow(Bal& bal, QWidget* mainWindow, QWidget* parent)
@@ -108,8 +125,8 @@ void FormPrintWindow::setTop(int twips) { move(x(), twips / kTwipsPerPixel); }
 
 QImage FormPrintWindow::image() const {
   QImage img(px(FormPrint::kWidth), px(FormPrint::kHeight), QImage::Format_RGB32);
-  img.fill(Qt::white);
-  if (sheet_) sheet_->render(&img);
+  QPainter p(&img);
+  paintPage(p, page_);
   return img;
 }
 
@@ -123,13 +140,14 @@ bool FormPrintWindow::printTo(QPrinter& printer) const {
   const double scale = std::min(paper.width() / w, paper.height() / h);
   p.translate((paper.width() - w * scale) / 2, 0);
   p.scale(scale, scale);
-  sheet_->render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
+  paintPage(p, page_);
   return p.end();
 }
 
 void FormPrintWindow::Snimok(FileDialogHost& host) {
   const QImage img = image();
-  if (!img.save(q(fixedSnapshotPath(QDir::tempPath().toStdString())), "BMP")) return;
+  const QString temp = QDir::tempPath();
+  if (temp.isEmpty() || !img.save(q(fixedSnapshotPath(temp.toStdString())), "BMP")) return;
   setTop(0);
 
   clsOpenDialog dialog;

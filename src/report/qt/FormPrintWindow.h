@@ -11,6 +11,7 @@
 
 #include "report/FormPrint.h"
 
+class QPainter;
 class QPrinter;
 
 namespace kalteron {
@@ -20,6 +21,10 @@ class FileDialogHost;
 namespace kalteron {
 
 class Bal;
+
+// Draws the whole page (white paper, rules, every label) at 15 twips per
+// pixel, as the sheet shows it; text stays text on a printer.
+void paintPage(QPainter& painter, const FormPrint& page);
 
 // The sheet: 11415 x 16200 twips of white paper with the page's labels.
 class FormPrintSheet : public QWidget {

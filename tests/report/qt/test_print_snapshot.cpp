@@ -1,0 +1,187 @@
+// Printing the page to a PDF file and saving its snapshot as BMP files.
+#include <QAction>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+#include <memory>
+
+#include "mainwindow/Bal.h"
+#include "projectfiles/clsOpenDialog.h"
+#include "report/qt/MDIPrint.h"
+
+using namespace kalteron;
+
+namespace {
+
+// Answers the save dialog with a fixed path and remembers what it was asked.
+class AnswerHost : public FileDialogHost {
+ public:
+  std::string answer;
+  std::vector<FileDialogRequest> asked;
+  std::string show(const FileDialogRequest& r) override {
+    asked.push_back(r);
+    return answer;
+  }
+};
+
+QString run(const QString& program, const QStringList& args) {
+  QProcess p;
+  p.start(program, args);
+  if (!p.waitForFinished(20000)) return {};
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QAction* action(MDIPrint* frame, const char* key) {
+  for (QAction* a : frame->toolbar()->actions())
+    if (a->objectName() == QLatin1String(key)) return a;
+  return nullptr;
+}
+
+}  // namespace
+
+class TestPrintSnapshot : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+    qputenv("TMPDIR", dir->path().toUtf8());
+    bal = std::make_unique<Bal>();
+    bal->Form_Load();
+    bal->op.ClickZakazsik.setText("Заказчик1");
+    main = std::make_unique<QWidget>();
+    frame = openPreview(*bal, main.get());
+    frame->setFileDialogHost(&host);
+  }
+  void cleanup() {
+    closePreview(main.get());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    main.reset();
+    bal.reset();
+    host = AnswerHost{};
+    dir.reset();
+  }
+
+  void printsOnePageWithTheTexts() {
+    const QString pdf = dir->filePath(QStringLiteral("report.pdf"));
+    frame->setPrinterFactory([pdf] {
+      auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
+      p->setOutputFormat(QPrinter::PdfFormat);
+      p->setOutputFileName(pdf);
+      return p;
+    });
+    action(frame, "Print")->trigger();
+    QVERIFY(QFileInfo(pdf).size() > 0);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) QSKIP("poppler-utils not installed");
+    QVERIFY(run(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
+    const QString text = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    for (const QString& expected : {QStringLiteral("РАСЧЕТ ТРЕБУЕМОЙ ХОЛОДОПРОИЗВОДИТЕЛЬНОСТИ"),
+                                    QStringLiteral("Характеристика камеры - Склад."), QString::fromStdString(bal->op.ClickRegion.text()),
+                                    QStringLiteral("Заказчик1"),
+                                    QStringLiteral("Суммарные теплопритоки, кВт :")})
+      QVERIFY2(text.contains(expected), qPrintable(expected));
+  }
+
+  // The image drawn for the snapshot and the printer is what the sheet's
+  // labels show on screen.
+  void imageIsTheSheetOnScreen() {
+    const QImage drawn = frame->page()->image();
+    const QImage shown = frame->page()->sheet()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(drawn.size(), shown.size());
+    int differing = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+      for (int x = 0; x < drawn.width(); ++x) differing += drawn.pixel(x, y) != shown.pixel(x, y);
+    QCOMPARE(differing, 0);
+  }
+
+  void failedPrintIsSilent() {
+    frame->setPrinterFactory([] {
+      auto p = std::make_unique<QPrinter>();
+      p->setOutputFormat(QPrinter::PdfFormat);
+      p->setOutputFileName(QStringLiteral("/nonexistent-folder/report.pdf"));
+      return p;
+    });
+    action(frame, "Print")->trigger();
+    frame->setPrinterFactory([] { return std::unique_ptr<QPrinter>(); });
+    action(frame, "Print")->trigger();
+    QVERIFY(frame->isVisible() && frame->page());
+  }
+
+  void snapshot_data() {
+    QTest::addColumn<QString>("chosen");    // relative to the temporary folder; "" cancels
+    QTest::addColumn<QString>("written");   // the picture file, "" for none
+    QTest::newRow("cancelled") << "" << "";
+    QTest::newRow("prefilled name") << "Заказчик1.klt" << "Заказчик1.klt.bmp";
+    QTest::newRow("no extension") << "plan" << "plan.bmp";
+    QTest::newRow("capital extension") << "PLAN.BMP" << "PLAN.BMP";
+    QTest::newRow("other extension") << "plan.png" << "plan.png.bmp";
+  }
+  void snapshot() {
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    host.answer = chosen.isEmpty() ? std::string() : dir->filePath(chosen).toStdString();
+    frame->page()->setTop(-4500);
+    action(frame, "Save")->trigger();
+
+    QCOMPARE(frame->page()->top(), 0);
+    QCOMPARE(host.asked.size(), std::size_t(1));
+    const FileDialogRequest& r = host.asked.front();
+    QVERIFY(r.save);
+    QCOMPARE(QString::fromStdString(r.title), QStringLiteral("Сохранить"));
+    QCOMPARE(QString::fromStdString(r.fileName), QStringLiteral("Заказчик1.klt"));
+    QCOMPARE(nameFilters(r.filterBlock), (std::vector<std::string>{"Расчеты Kalteron (*.bmp)", "Все файлы (*)"}));
+
+    QStringList expected{QStringLiteral("333.bmp")};
+    if (!written.isEmpty()) expected << written;
+    QStringList files = QDir(dir->path()).entryList(QDir::Files);
+    expected.sort();
+    files.sort();
+    QCOMPARE(files, expected);
+    const QImage reference = frame->page()->image();
+    for (const QString& f : files) {
+      QImage img(dir->filePath(f), "BMP");
+      QCOMPARE(img.size(), QSize(761, 1080));
+      QCOMPARE(img.convertToFormat(QImage::Format_RGB32), reference);
+    }
+  }
+
+  void snapshotOverwritesTheFixedFile() {
+    action(frame, "Save")->trigger();
+    const QString fixed = dir->filePath(QStringLiteral("333.bmp"));
+    const QImage first(fixed);
+    frame->page()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    bal->op.ClickZakazsik.setText("Другой заказчик");
+    frame->MDIForm_Resize();
+    action(frame, "Save")->trigger();
+    QVERIFY(QImage(fixed) != first);
+  }
+
+  void unwritableTemporaryFolderEndsSilently() {
+    // A file where the folder should be.
+    const QString notAFolder = dir->filePath(QStringLiteral("file"));
+    QFile f(notAFolder);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    qputenv("TMPDIR", notAFolder.toUtf8());
+    host.answer = dir->filePath(QStringLiteral("x")).toStdString();
+    action(frame, "Save")->trigger();
+    QVERIFY(host.asked.empty());
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("file")});
+    QVERIFY(frame->isVisible());
+  }
+
+ private:
+  std::unique_ptr<QTemporaryDir> dir;
+  AnswerHost host;
+  std::unique_ptr<Bal> bal;
+  std::unique_ptr<QWidget> main;
+  MDIPrint* frame = nullptr;
+};
+
+QTEST_MAIN(TestPrintSnapshot)
+#include "test_print_snapshot.moc"
