@@ -138,8 +138,11 @@ FormPrint::FormPrint() {
 
   // 5. Enclosure table.
   {
-    const std::array<int, 7> col = {kLeft, 1485, 3870, 4770, 7515, 8460, kValue};
-    const std::array<int, 7> width = {1065, 2325, 855, 2685, 885, 1335, kValueWidth};
+    // The thickness column starts 30 twips early so "Заполнение" clears
+    // its rules.
+    const std::array<int, 7> col = {kLeft, 1485, 3840, 4770, 7515, 8460, kValue};
+    const std::array<int, 7> width = {1065, 2325, 885, 2685, 885, 1335, kValueWidth};
+    const std::array<int, 6> lines = {1425, 3810, 4725, 7455, 8400, 9795};
     header("PrintTablicaSteni(1)", "Элемент ограждения", col[0], 4095, width[0]);
     header("PrintTablicaSteni(2)", "Материал строительных конструкций камеры", col[1], 4095, width[1]);
     header("PrintTablicaSteni(3)", "Толщина (мм)", col[2], 4095, width[2]);
@@ -160,7 +163,7 @@ FormPrint::FormPrint() {
     hrule(4080);
     hrule(4545);
     hrule(5925);
-    for (std::size_t c = 1; c < col.size(); ++c) vrule(col[c] - (c == 3 ? 45 : 60), 4080, 5925);
+    for (int x : lines) vrule(x, 4080, 5925);
     total("Теплоприток через стены потолок и пол, кВт :", "ClickTeplopritokCteni", 5940, 3870);
   }
 
@@ -217,11 +220,11 @@ FormPrint::FormPrint() {
   hrule(9150);
 
   // 9. Handling vehicles.
-  column("Мощность ПТС, кВт", "ClickPtsMosnost", kLeft, 1560, 9225, 9450);
-  column("Грузоподъемность, кг.", "ClickPtsGruzopodiemnost", 1920, 1710, 9225, 9450);
-  column("Количество проходов", "ClickPtsKolisestvoProhodov", 3630, 1725, 9225, 9450);
-  column("Время ч/с", "ClickPtsVremia", 5355, 1200, 9225, 9450);
-  total("Теплоприток от ПТС, кВт :", "ClickTeplopritokPTS", 9405, 6900);
+  column("Мощность ПТС, кВт", "ClickPtsMosnost", kLeft, 1700, 9225, 9450);
+  column("Грузоподъемность, кг.", "ClickPtsGruzopodiemnost", 2060, 1900, 9225, 9450);
+  column("Количество проходов", "ClickPtsKolisestvoProhodov", 3960, 1900, 9225, 9450);
+  column("Время ч/с", "ClickPtsVremia", 5860, 1300, 9225, 9450);
+  total("Теплоприток от ПТС, кВт :", "ClickTeplopritokPTS", 9405, 7260);
   hrule(9750);
 
   // 10. Staff.
@@ -239,7 +242,7 @@ FormPrint::FormPrint() {
                                              "Кратность вентиляции "};
     for (std::size_t c = 0; c < col.size(); ++c) {
       PrintLabel& h = caption(head[c], col[c], 10260, width[c], 465);
-      h.alignTop = true;
+      h.valign = VAlign::Top;
       if (c != 0) h.align = Align::Center;
     }
     const std::array<std::array<const char*, 3>, 3> rows = {{
@@ -298,6 +301,8 @@ FormPrint::FormPrint() {
     PrintLabel& v = value("ClickTeplopritokSummKoeff", kValue, 13605, kValueWidth, 330);
     v.bold = true;
     v.pointSize = 10;
+    // On the caption's line.
+    v.valign = VAlign::Bottom;
   }
   hrule(14025);
 

@@ -14,6 +14,7 @@ namespace kalteron {
 class Bal;
 
 enum class Align { Left, Center, Right };
+enum class VAlign { Top, Center, Bottom };
 
 struct PrintLabel {
   // Value labels carry the name of the field they copy ("ClickRegion",
@@ -28,8 +29,7 @@ struct PrintLabel {
   double pointSize = 8;
   bool bold = false;
   Align align = Align::Left;
-  // Top-aligned when set, centred vertically otherwise.
-  bool alignTop = false;
+  VAlign valign = VAlign::Center;
   // Breaks the text into lines inside the box.
   bool wrap = false;
 };

@@ -70,7 +70,7 @@ TEST(FormPrint, LayoutKeepsLabelsApartAndOffTheRules) {
   const FormPrint page;
   constexpr int slack = 15;
   const auto& ls = page.labels();
-  const auto height = [](const PrintLabel& l) { return l.alignTop ? 240 : l.height; };
+  const auto height = [](const PrintLabel& l) { return l.valign == VAlign::Top ? 240 : l.height; };
   for (std::size_t i = 0; i < ls.size(); ++i) {
     const auto& a = ls[i];
     EXPECT_GE(a.left, 255) << a.text;

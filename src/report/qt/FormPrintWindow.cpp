@@ -35,7 +35,9 @@ QFont pageFont(double pointSize, bool bold) {
 }
 
 Qt::Alignment alignment(const PrintLabel& l) {
-  Qt::Alignment a = l.alignTop ? Qt::AlignTop : Qt::AlignVCenter;
+  Qt::Alignment a = l.valign == VAlign::Top      ? Qt::AlignTop
+                    : l.valign == VAlign::Bottom ? Qt::AlignBottom
+                                                 : Qt::AlignVCenter;
   switch (l.align) {
     case Align::Left:
       return a | Qt::AlignLeft;
