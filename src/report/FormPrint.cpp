@@ -23,7 +23,7 @@ constexpr int kFrameBottom = 15975;
 // Rows of the enclosure table, top to bottom.
 constexpr std::array<int, kSurfaces> kWallRows = {4545, 4770, 4995, 5220, 5445, 5670};
 constexpr std::array<const char*, kSurfaces> kWallCaptions = {" Стена  А", " Стена  Б", " Стена  В",
-                                                             " Стена  Г", " Потолок",  " Пол"};
+                                                              " Стена  Г", " Потолок",  " Пол"};
 
 // The text a control shows: a field's text, a list's choice, a label's caption.
 std::string shown(const Bal& bal, const std::string& name) {
@@ -34,12 +34,16 @@ std::string shown(const Bal& bal, const std::string& name) {
   throw std::logic_error("the report copies a field the main window does not have: " + name);
 }
 
-std::string surfaceName(const char* prefix, int s) { return prefix + std::string(kSurfaceSuffix[static_cast<std::size_t>(s)]); }
+std::string surfaceName(const char* prefix, int s) {
+  return prefix + std::string(kSurfaceSuffix[static_cast<std::size_t>(s)]);
+}
 
 }  // namespace
 
 std::string shortDate(std::chrono::year_month_day date) {
-  const auto two = [](unsigned v) { return std::string(1, static_cast<char>('0' + v / 10 % 10)) + static_cast<char>('0' + v % 10); };
+  const auto two = [](unsigned v) {
+    return std::string(1, static_cast<char>('0' + v / 10 % 10)) + static_cast<char>('0' + v % 10);
+  };
   std::string year = intToText(static_cast<int>(date.year()));
   while (year.size() < 4) year.insert(0, "0");
   return two(static_cast<unsigned>(date.day())) + "." + two(static_cast<unsigned>(date.month())) + "." + year;
@@ -88,8 +92,8 @@ FormPrint::FormPrint() {
   // 1. Top margin: the author's contact lines are left blank.
   // 2. Title.
   {
-    PrintLabel& t = caption("РАСЧЕТ ТРЕБУЕМОЙ ХОЛОДОПРОИЗВОДИТЕЛЬНОСТИ ОБОРУДОВАНИЯ ДЛЯ ХОЛОДИЛЬНОЙ КАМЕРЫ", 495,
-                            2100, 10410);
+    PrintLabel& t =
+        caption("РАСЧЕТ ТРЕБУЕМОЙ ХОЛОДОПРОИЗВОДИТЕЛЬНОСТИ ОБОРУДОВАНИЯ ДЛЯ ХОЛОДИЛЬНОЙ КАМЕРЫ", 495, 2100, 10410);
     t.bold = true;
     t.pointSize = 9;
     t.align = Align::Center;
@@ -150,8 +154,9 @@ FormPrint::FormPrint() {
     header({}, "Толщина (мм)", col[4], 4095, width[4]);
     header({}, "Температура  внешняя, С", col[5], 4095, width[5]);
     header({}, "Теплоприток кВт.", col[6], 4095, width[6]);
-    const std::array<const char*, 6> prefix = {"ClickSteni",           "ClickTolcinaSteni", "ClickIzolaicii",
-                                               "ClickTolcinaIzolaicii", "ClickTemperatura",  "ClickTeplopritok"};
+    const std::array<const char*, 6> prefix = {"ClickSteni",       "ClickTolcinaSteni",
+                                               "ClickIzolaicii",   "ClickTolcinaIzolaicii",
+                                               "ClickTemperatura", "ClickTeplopritok"};
     for (int s = 0; s < kSurfaces; ++s) {
       const auto i = static_cast<std::size_t>(s);
       caption(kWallCaptions[i], col[0], kWallRows[i], width[0]);
@@ -171,8 +176,8 @@ FormPrint::FormPrint() {
   {
     const std::array<int, 7> col = {kLeft, 1755, 4275, 5670, 7065, 8460, kValue};
     const std::array<int, 7> width = {1335, 2460, 1335, 1335, 1335, 1335, kValueWidth};
-    const std::array<const char*, 7> head = {"Элемент тепловыделения ",  "Тип термообрабатываемого груза",
-                                             "  Хранимая   масса, кг.",  "  Суточный   оборот, кг.",
+    const std::array<const char*, 7> head = {"Элемент тепловыделения ",   "Тип термообрабатываемого груза",
+                                             "  Хранимая   масса, кг.",   "  Суточный   оборот, кг.",
                                              "Температура  начальная, С", "Температура  конечная, С",
                                              "Теплоприток кВт."};
     for (std::size_t c = 0; c < col.size(); ++c) header({}, head[c], col[c], 6345, width[c]);
@@ -294,8 +299,8 @@ FormPrint::FormPrint() {
 
   // 16. Required capacity.
   {
-    PrintLabel& c = caption("Потребная холодопроизводительность с учетом запаса и времени работы, кВт :", 1575,
-                            13695, 8205);
+    PrintLabel& c =
+        caption("Потребная холодопроизводительность с учетом запаса и времени работы, кВт :", 1575, 13695, 8205);
     c.bold = true;
     c.align = Align::Right;
     PrintLabel& v = value("ClickTeplopritokSummKoeff", kValue, 13605, kValueWidth, 330);
@@ -363,8 +368,8 @@ void FormPrint::Form_Load(const Bal& bal, std::chrono::year_month_day today) {
                         "ClickTemperaturaKamera", "ClickVlajnostKamera", "ClickVremiaKamera", "ClickZapasKamera"})
     copy(n);
   set("RejimText", bal.RejimText4.text());
-  for (const char* n : {"ClickKameraSirina", "ClickKameraDlina", "ClickKameraVisota", "ClickKameraObiem",
-                        "ClickKameraPlosad"})
+  for (const char* n :
+       {"ClickKameraSirina", "ClickKameraDlina", "ClickKameraVisota", "ClickKameraObiem", "ClickKameraPlosad"})
     copy(n);
   for (int s = 0; s < kSurfaces; ++s) copy(surfaceName("ClickSteni", s));
   for (int s = 0; s < kSurfaces; ++s) copy(surfaceName("ClickTolcinaSteni", s));
@@ -403,13 +408,14 @@ void FormPrint::Form_Load(const Bal& bal, std::chrono::year_month_day today) {
   if (op.ClickDverTip.value() == 1) set("ClickDverTip", "Автоматическая");
   if (op.ClickDverTip.value() == 0) set("ClickDverTip", "Ручная");
 
-  for (const char* n :
-       {"ClickDverVisota", "ClickDverShirina", "ClickDverTipTovara", "ClickDverZavesa", "ClickTeplopritokDveri",
-        "ClickOsvesenieVremia", "ClickOsvesenieMosnost", "ClickTeplopritokOsvesenie", "ClickPtsMosnost",
-        "ClickPtsGruzopodiemnost", "ClickPtsKolisestvoProhodov", "ClickPtsVremia", "ClickTeplopritokPTS",
-        "ClickPersonalKolichestvo", "ClickTeplopritokPersonal", "ClickPersonalVremia", "ClickVentilasiaKratnost",
-        "ClickLampaMosnost", "ClickLampaVremia", "ClickDvigateliMosnost", "ClickDvigateliVremia",
-        "ClickProcheeOborudMosnost", "ClickProcheeOborudVremia", "ClickTeplopritokOborudovanie"})
+  for (const char* n : {"ClickDverVisota",           "ClickDverShirina",           "ClickDverTipTovara",
+                        "ClickDverZavesa",           "ClickTeplopritokDveri",      "ClickOsvesenieVremia",
+                        "ClickOsvesenieMosnost",     "ClickTeplopritokOsvesenie",  "ClickPtsMosnost",
+                        "ClickPtsGruzopodiemnost",   "ClickPtsKolisestvoProhodov", "ClickPtsVremia",
+                        "ClickTeplopritokPTS",       "ClickPersonalKolichestvo",   "ClickTeplopritokPersonal",
+                        "ClickPersonalVremia",       "ClickVentilasiaKratnost",    "ClickLampaMosnost",
+                        "ClickLampaVremia",          "ClickDvigateliMosnost",      "ClickDvigateliVremia",
+                        "ClickProcheeOborudMosnost", "ClickProcheeOborudVremia",   "ClickTeplopritokOborudovanie"})
     copy(n);
   set("DihanieText", bal.rez.DihanieText1.text());
   for (const char* n : {"ClickTeplopritokDihanie", "ClickVOkolichestvoVentilatorov", "ClickVOmochnostVentilatorov",
@@ -417,8 +423,8 @@ void FormPrint::Form_Load(const Bal& bal, std::chrono::year_month_day today) {
     copy(n);
 
   // The regime decides which hours the required capacity is spread over.
-  set("ClickNeobhodRejimText", op.ClickRejim.text() == "Хранение" ? "Время работы оборудования час. :"
-                                                                  : "Время обработки продукта час. :");
+  set("ClickNeobhodRejimText",
+      op.ClickRejim.text() == "Хранение" ? "Время работы оборудования час. :" : "Время обработки продукта час. :");
   set("ClickNeobhodRejimTabl", op.ClickVremiaKamera.text());
   set("ClickNeobhodKoefZapas", "Коэфициент запаса % : ");
   set("ClickZapasKameraTabl", op.ClickZapasKamera.text());

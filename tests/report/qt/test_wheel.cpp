@@ -18,8 +18,7 @@ struct Turn {
 
 void turn(QWidget* target, const Turn& t) {
   const QPointF at(100, 100);
-  QWheelEvent e(at, target->mapToGlobal(at), QPoint(), QPoint(0, t.delta), t.buttons, t.keys, Qt::NoScrollPhase,
-                false);
+  QWheelEvent e(at, target->mapToGlobal(at), QPoint(), QPoint(0, t.delta), t.buttons, t.keys, Qt::NoScrollPhase, false);
   QApplication::sendEvent(target, &e);
 }
 
@@ -37,12 +36,11 @@ class TestWheel : public QObject {
 
     QTest::newRow("one notch towards the user") << QList<int>{-120} << QList<int>{0} << "-300" << -300;
     QTest::newRow("one notch away") << QList<int>{120} << QList<int>{0} << "300" << 300;
-    QTest::newRow("two and three notches count once") << QList<int>{-240, -360, 240} << QList<int>{0, 0, 0} << "300"
-                                                       << -300;
+    QTest::newRow("two and three notches count once")
+        << QList<int>{-240, -360, 240} << QList<int>{0, 0, 0} << "300" << -300;
     QTest::newRow("held key before any plain turn") << QList<int>{120} << QList<int>{1} << "0" << 0;
     QTest::newRow("held key repeats the last step") << QList<int>{120, -120} << QList<int>{0, 2} << "300" << 600;
-    QTest::newRow("held button repeats the last step") << QList<int>{-120, 120} << QList<int>{0, 3} << "-300"
-                                                       << -600;
+    QTest::newRow("held button repeats the last step") << QList<int>{-120, 120} << QList<int>{0, 3} << "-300" << -600;
     QTest::newRow("fine wheel before any notch") << QList<int>{15, -30} << QList<int>{0, 0} << "0" << 0;
     QTest::newRow("fine wheel after a notch") << QList<int>{-120, 15, 15} << QList<int>{0, 0, 0} << "-300" << -900;
     QTest::newRow("four notches are no known turn") << QList<int>{480} << QList<int>{0} << "0" << 0;
@@ -63,7 +61,7 @@ class TestWheel : public QObject {
     QCOMPARE(page->top(), 0);
     QCOMPARE(page->windowTitle(), QStringLiteral("Печать"));
     for (int i = 0; i < deltas.size(); ++i) {
-      const Qt::KeyboardModifiers mods = keys[i] == 1 ? Qt::ControlModifier
+      const Qt::KeyboardModifiers mods = keys[i] == 1   ? Qt::ControlModifier
                                          : keys[i] == 2 ? Qt::ShiftModifier
                                                         : Qt::NoModifier;
       const Qt::MouseButtons buttons = keys[i] == 3 ? Qt::LeftButton : Qt::NoButton;
