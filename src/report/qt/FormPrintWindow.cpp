@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "mainwindow/Bal.h"
+#include "mainwindow/qt/Twips.h"
 #include "projectfiles/clsOpenDialog.h"
 #include "report/Mause.h"
 #include "report/Snimok.h"
@@ -18,9 +19,8 @@ namespace kalteron {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
-int px(int twips) { return twips / kTwipsPerPixel; }
+using qt::kTwipsPerPixel;
+using qt::px;
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -123,7 +123,9 @@ void FormPrintWindow::Form_Unload() {
 
 int FormPrintWindow::top() const { return y() * kTwipsPerPixel; }
 
-void FormPrintWindow::setTop(int twips) { move(x(), twips / kTwipsPerPixel); }
+void FormPrintWindow::setTop(int twips) {
+  move(x(), static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel)));
+}
 
 QImage FormPrintWindow::image() const {
   QImage img(px(FormPrint::kWidth), px(FormPrint::kHeight), QImage::Format_RGB32);
