@@ -3,7 +3,6 @@
 #include "mainwindow/Bal.h"
 #include "mainwindow/qt/Application.h"
 #include "mainwindow/qt/BalWindow.h"
-#include "report/qt/PrintMenu.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -11,7 +10,6 @@ int main(int argc, char* argv[]) {
   kalteron::Bal bal;
   bal.Form_Load();
   kalteron::qt::BalWindow window(bal);
-  kalteron::wirePrintMenu(window);
   window.show();
   return QApplication::exec();
 }

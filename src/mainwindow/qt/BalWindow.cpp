@@ -23,6 +23,7 @@
 #include "mainwindow/qt/OprogrammeOkno.h"
 #include "mainwindow/qt/Twips.h"
 #include "projectfiles/qt/ProjectMenu.h"
+#include "report/qt/PrintMenu.h"
 
 namespace kalteron::qt {
 
@@ -70,6 +71,7 @@ BalWindow::BalWindow(Bal& bal, QWidget* parent) : QMainWindow(parent), bal_(bal)
 
   buildMenu();
   new ProjectMenu(*this);
+  wirePrintMenu(*this);
   auto* area = new QWidget(this);
   area->setObjectName(QStringLiteral("area"));
   setCentralWidget(area);
@@ -92,8 +94,8 @@ void BalWindow::buildMenu() {
   for (int i = 0; i < 5; ++i) {
     mnu_[i] = menuBar()->addAction(QString::fromUtf8(kItems[i]));
     mnu_[i]->setObjectName(QStringLiteral("MNU(%1)").arg(i));
-    // The print command comes with its own window; the file commands are
-    // enabled by ProjectMenu.
+    // The file commands are enabled by ProjectMenu, the print command by
+    // wirePrintMenu.
     if (i < 4) mnu_[i]->setEnabled(false);
   }
   connect(mnu_[4], &QAction::triggered, this, &BalWindow::showAbout);

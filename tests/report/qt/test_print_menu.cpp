@@ -8,7 +8,6 @@
 #include "mainwindow/Prompter.h"
 #include "mainwindow/qt/BalWindow.h"
 #include "report/qt/MDIPrint.h"
-#include "report/qt/PrintMenu.h"
 
 using namespace kalteron;
 
@@ -43,7 +42,6 @@ class TestPrintMenu : public QObject {
     Answers answers;
     auto window = std::make_unique<qt::BalWindow>(bal);
     window->setPrompter(&answers);
-    wirePrintMenu(*window);
     window->show();
 
     QVERIFY(window->printAction()->isEnabled());
