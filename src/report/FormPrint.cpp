@@ -225,10 +225,10 @@ FormPrint::FormPrint() {
   hrule(9150);
 
   // 9. Handling vehicles.
-  column("Мощность ПТС, кВт", "ClickPtsMosnost", kLeft, 1700, 9225, 9450);
-  column("Грузоподъемность, кг.", "ClickPtsGruzopodiemnost", 2060, 1900, 9225, 9450);
-  column("Количество проходов", "ClickPtsKolisestvoProhodov", 3960, 1900, 9225, 9450);
-  column("Время ч/с", "ClickPtsVremia", 5860, 1300, 9225, 9450);
+  column("Мощность ПТС, кВт", "ClickPtsMosnost", kLeft, 1695, 9225, 9450);
+  column("Грузоподъемность, кг.", "ClickPtsGruzopodiemnost", 2055, 1905, 9225, 9450);
+  column("Количество проходов", "ClickPtsKolisestvoProhodov", 3960, 1905, 9225, 9450);
+  column("Время ч/с", "ClickPtsVremia", 5865, 1305, 9225, 9450);
   total("Теплоприток от ПТС, кВт :", "ClickTeplopritokPTS", 9405, 7260);
   hrule(9750);
 
@@ -268,7 +268,7 @@ FormPrint::FormPrint() {
 
   // 12. Respiration.
   caption(" Дыхание", kLeft, 11340, 1200);
-  value("DihanieText", 1560, 11340, 2000);
+  value("DihanieText", 1560, 11340, 1995);
   total("Теплоприток от дыхания продукта, кВт :", "ClickTeplopritokDihanie", 11340, 3870);
   hrule(11670);
 

@@ -58,6 +58,8 @@ TEST(FormPrint, LayoutKeepsLabelsApartAndOffTheRules) {
   const auto height = [](const PrintLabel& l) { return l.valign == VAlign::Top ? 240 : l.height; };
   for (std::size_t i = 0; i < ls.size(); ++i) {
     const auto& a = ls[i];
+    // Whole pixels at 15 twips to the pixel.
+    EXPECT_TRUE(a.left % 15 == 0 && a.top % 15 == 0 && a.width % 15 == 0 && a.height % 15 == 0) << a.name << a.text;
     EXPECT_GE(a.left, 255) << a.text;
     EXPECT_LE(a.left + a.width, 11160) << a.text;
     EXPECT_GE(a.top, 2025) << a.text;

@@ -48,8 +48,11 @@ class TestPrintMenu : public QObject {
     window->printAction()->trigger();
     QPointer<MDIPrint> frame = MDIPrint::find(window.get());
     QVERIFY(frame);
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Просмотр перед печатью"));
     QPointer<FormPrintWindow> page = frame->page();
     QVERIFY(page);
+    QCOMPARE(page->windowTitle(), QStringLiteral("Печать"));
+    QCOMPARE(page->sheet()->size(), QSize(761, 1080));
     QCOMPARE(page->sheet()->findChild<QWidget*>(QStringLiteral("ClickRegion"))->property("text").toString(),
              QString::fromStdString(bal.op.ClickRegion.text()));
     QVERIFY(!window->isEnabled());
