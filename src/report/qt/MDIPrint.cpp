@@ -180,6 +180,7 @@ void MDIPrint::Toolbar1_ButtonClick(const QString& key) {
 void MDIPrint::MDIForm_Resize() {
   if (!page_) {
     auto* page = new FormPrintWindow(bal_, mainWindow_, area_);
+    page->setWindowIcon(printIcon());
     area_->addSubWindow(page);
     page->Form_Load(today());
     page->move(0, 0);
