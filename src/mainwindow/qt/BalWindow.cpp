@@ -54,13 +54,19 @@ void applyShown(QWidget* w, const Control& c) {
   if (w->isEnabled() != c.enabled()) w->setEnabled(c.enabled());
 }
 
-// The popup of a choice box is as wide as its longest item.
-void fitPopup(QComboBox* box) {
-  int widest = box->width();
-  const QFontMetrics fm(box->font());
-  for (int i = 0; i < box->count(); ++i) widest = std::max(widest, fm.horizontalAdvance(box->itemText(i)) + 30);
-  box->view()->setMinimumWidth(widest);
-}
+// A choice box whose popup is as wide as its longest item, measured when the
+// popup opens (measuring every list at start-up costs more than the window).
+class ChoiceBox : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+  void showPopup() override {
+    int widest = width();
+    const QFontMetrics fm(font());
+    for (int i = 0; i < count(); ++i) widest = std::max(widest, fm.horizontalAdvance(itemText(i)) + 30);
+    view()->setMinimumWidth(widest);
+    QComboBox::showPopup();
+  }
+};
 
 }  // namespace
 
@@ -202,7 +208,7 @@ QLineEdit* BalWindow::result(QWidget* parent, TextBox& c, QRect r, const QString
 }
 
 QComboBox* BalWindow::list(QWidget* parent, ListBox& c, QRect r, const QString& accessible) {
-  auto* box = new QComboBox(parent);
+  auto* box = new ChoiceBox(parent);
   box->setObjectName(q(c.name()));
   box->setGeometry(r);
   box->setAccessibleName(accessible);
@@ -226,7 +232,6 @@ QComboBox* BalWindow::list(QWidget* parent, ListBox& c, QRect r, const QString& 
     if (!same) {
       box->clear();
       for (const std::string& item : items) box->addItem(q(item));
-      fitPopup(box);
     }
     if (box->currentIndex() != c.listIndex()) box->setCurrentIndex(c.listIndex());
     applyShown(box, c);
@@ -236,7 +241,7 @@ QComboBox* BalWindow::list(QWidget* parent, ListBox& c, QRect r, const QString& 
 }
 
 QComboBox* BalWindow::edit(QWidget* parent, ComboBox& c, QRect r, const QString& accessible) {
-  auto* box = new QComboBox(parent);
+  auto* box = new ChoiceBox(parent);
   box->setObjectName(q(c.name()));
   box->setGeometry(r);
   box->setEditable(true);
