@@ -763,9 +763,12 @@ bool BalWindow::keyPress(Control& c, QLineEdit* le, QKeyEvent* e) {
     return !a.accepted;
   }
   const QString typed = e->text();
-  // Keys without a character (arrows, Delete, Home) and shortcuts go to the
-  // field as they are; their edits come back through textEdited.
+  // Keys without a character (arrows, Delete, Home), control keys (Tab moves
+  // the focus, Escape) and shortcuts go to the field as they are; their
+  // edits come back through textEdited.
   if (typed.isEmpty() || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) return false;
+  if (std::all_of(typed.begin(), typed.end(), [](QChar ch) { return ch.unicode() < 0x20 || ch.unicode() == 0x7f; }))
+    return false;
   if (typed.size() == 1 || (typed.size() == 2 && typed.at(0).isHighSurrogate())) {
     Bal::KeyAnswer a;
     act([&] { a = bal_.keyPress(u(typed)); });
@@ -808,7 +811,13 @@ bool BalWindow::eventFilter(QObject* watched, QEvent* event) {
       QLineEdit* le = qobject_cast<QLineEdit*>(watched);
       if (auto* box = qobject_cast<QComboBox*>(watched)) le = box->lineEdit();
       if (le == nullptr || le->isReadOnly()) break;
-      if (bal_.focus() != c) break;
+      if (bal_.focus() != c) {
+        // Keys reach a field the model does not know as focused (the window
+        // was never activated): the field takes the focus first.
+        act([&] { bal_.setFocus(*c); });
+        syncFocus(true);
+        if (bal_.focus() != c) return true;
+      }
       return keyPress(*c, le, static_cast<QKeyEvent*>(event));
     }
     case QEvent::ContextMenu: {

@@ -80,6 +80,31 @@ class WindowInput : public QObject {
     if (from == to) QCOMPARE(h.edit(from.toStdString())->text(), before);  // Enter is never inserted
   }
 
+  void tabMovesTheFocusAndLeavesTheField() {
+    Harness h;
+    QVERIFY(h.active());
+    h.focus("ClickKameraSirina");
+    h.type("ClickKameraSirina", "2,");
+    QTest::keyClick(h.w("ClickKameraSirina"), Qt::Key_Tab);
+    QCOMPARE(h.focused(), QString("ClickKameraDlina"));
+    QCOMPARE(h.bal.focus()->name(), std::string("ClickKameraDlina"));
+    QCOMPARE(h.edit("ClickKameraSirina")->text(), QString("2,"));
+    QCOMPARE(h.edit("ClickKameraDlina")->text(), QString());
+    QTest::keyClick(h.w("ClickKameraDlina"), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(h.focused(), QString("ClickKameraSirina"));
+    QCOMPARE(h.edit("ClickKameraDlina")->text(), QString("0"));
+  }
+
+  void aClickedFieldTakesTheFocusFromTheModel() {
+    Harness h;
+    QVERIFY(h.active());
+    QLineEdit* dlina = h.edit("ClickKameraDlina");
+    QTest::mouseClick(dlina, Qt::LeftButton, {}, QPoint(4, dlina->height() / 2));
+    QCOMPARE(h.bal.focus()->name(), std::string("ClickKameraDlina"));
+    h.type("ClickKameraDlina", "7x");
+    QCOMPARE(dlina->text(), QString("7"));
+  }
+
   void leavingAFieldRecalculatesAndShowsTheResults() {
     Harness h;
     QVERIFY(h.active());
