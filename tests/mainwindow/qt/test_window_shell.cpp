@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,6 +15,7 @@
 
 #include "Harness.h"
 #include "mainwindow/OProgramme.h"
+#include "mainwindow/qt/QtPrompter.h"
 #include "projectfiles/Cp1251.h"
 
 using namespace kalteron;
@@ -130,6 +133,36 @@ class WindowShell : public QObject {
     QCOMPARE(h.window->isVisible(), !quit);
     QTRY_VERIFY(about.isNull());  // closed and gone whatever the answers
     QTRY_VERIFY(license.isNull());
+  }
+
+  void questionsAreRussianYesNoBoxes_data() {
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("Да") << "Да" << true;
+    QTest::newRow("Нет") << "Нет" << false;
+  }
+  void questionsAreRussianYesNoBoxes() {
+    QFETCH(QString, press);
+    QFETCH(bool, answer);
+    QtPrompter prompter(nullptr);
+    QString title, text, buttons;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      title = box->windowTitle();
+      text = box->text();
+      icon = box->icon();
+      for (QAbstractButton* b : box->buttons()) {
+        buttons += b->text().remove('&') + ' ';
+        if (b->text().remove('&') == press) b->click();
+      }
+    });
+    QCOMPARE(prompter.askYesNo("Сохранить расчет ?"), answer);
+    QCOMPARE(title, QString("Kalteron"));
+    QCOMPARE(text, QString("Сохранить расчет ?"));
+    QCOMPARE(icon, QMessageBox::Question);
+    QVERIFY2(buttons.contains("Да") && buttons.contains("Нет"), qPrintable(buttons));
   }
 
   void aboutIsModelessAndOpensTheTermsOfUse() {
