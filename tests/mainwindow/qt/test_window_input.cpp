@@ -95,6 +95,29 @@ class WindowInput : public QObject {
     QCOMPARE(h.edit("ClickKameraDlina")->text(), QString("0"));
   }
 
+  void tabOrderFollowsTheTable_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("along a row") << "ClickTolcinaSteniStenaA" << "ClickIzolaiciiStenaA";
+    QTest::newRow("row to row") << "ClickTemperaturaStenaA" << "ClickSteniStenaB";
+    QTest::newRow("floor to the buttons") << "ClickTemperaturaPol" << "ClickSteniPoPervoiStroke";
+    QTest::newRow("height to the chamber type") << "ClickKameraVisota" << "Option1(0)";
+    QTest::newRow("climate to regime") << "ClickTemperaturaVozduh" << "ClickRejim";
+  }
+  void tabOrderFollowsTheTable() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    Harness h;
+    QVERIFY(h.active());
+    if (from == "ClickTemperaturaVozduh") {  // enabled only for "Другой"
+      auto* region = qobject_cast<QComboBox*>(h.w("ClickRegion"));
+      region->setCurrentIndex(region->findText("Другой"));
+    }
+    h.focus(from.toStdString());
+    QTest::keyClick(h.w(from.toStdString()), Qt::Key_Tab);
+    QCOMPARE(h.focused(), to);
+  }
+
   void aClickedFieldTakesTheFocusFromTheModel() {
     Harness h;
     QVERIFY(h.active());
