@@ -129,7 +129,7 @@ FormPrint::FormPrint() {
     for (std::size_t i = 0; i < col3.size(); ++i) {
       const int top = 2415 + 225 * static_cast<int>(i);
       caption(col3[i].first, 8190, top, 2025);
-      value(col3[i].second, 10215, top, 900);
+      value(col3[i].second, 10215, top, 825);
     }
   }
   hrule(2370);
@@ -142,11 +142,9 @@ FormPrint::FormPrint() {
 
   // 5. Enclosure table.
   {
-    // The thickness column starts 30 twips early so "Заполнение" clears
-    // its rules.
-    const std::array<int, 7> col = {kLeft, 1485, 3840, 4770, 7515, 8460, kValue};
-    const std::array<int, 7> width = {1065, 2325, 885, 2685, 885, 1335, kValueWidth};
-    const std::array<int, 6> lines = {1425, 3810, 4725, 7455, 8400, 9795};
+    const std::array<int, 7> col = {kLeft, 1485, 3870, 4770, 7515, 8460, kValue};
+    const std::array<int, 7> width = {1065, 2325, 870, 2685, 885, 1335, kValueWidth};
+    const std::array<int, 6> lines = {1425, 3810, 4740, 7455, 8400, 9795};
     header("PrintTablicaSteni(1)", "Элемент ограждения", col[0], 4095, width[0]);
     header("PrintTablicaSteni(2)", "Материал строительных конструкций камеры", col[1], 4095, width[1]);
     header("PrintTablicaSteni(3)", "Толщина (мм)", col[2], 4095, width[2]);

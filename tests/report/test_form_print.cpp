@@ -81,6 +81,30 @@ TEST(FormPrint, LayoutKeepsLabelsApartAndOffTheRules) {
   }
 }
 
+// Labels whose place on the sheet is fixed: left, top and width in twips
+// (0: any width).
+TEST(FormPrint, LabelsAtTheirPlaces) {
+  struct Case {
+    const char* name;
+    int left, top, width;
+  };
+  const Case cases[] = {
+      {"PrintTablicaSteni(3)", 3870, 4095, 0},  {"ClickTolcinaSteniStenaA", 3870, 4545, 0},
+      {"ClickTolcinaSteniPol", 3870, 5670, 0},  {"ClickKameraSirina", 10215, 2415, 825},
+      {"ClickKameraPlosad", 10215, 3315, 825},
+  };
+  const FormPrint page;
+  for (const Case& c : cases) {
+    const PrintLabel* l = page.find(c.name);
+    ASSERT_NE(l, nullptr) << c.name;
+    EXPECT_EQ(l->left, c.left) << c.name;
+    EXPECT_EQ(l->top, c.top) << c.name;
+    if (c.width != 0) {
+      EXPECT_EQ(l->width, c.width) << c.name;
+    }
+  }
+}
+
 TEST(FormPrint, CopiesEachFieldIntoTheLabelOfItsName) {
   Bal bal;
   fillDistinct(bal);

@@ -164,6 +164,12 @@ void FormPrintWindow::Snimok(FileDialogHost& host) {
 }
 
 void FormPrintWindow::wheelEvent(QWheelEvent* event) {
+  // A sideways turn, or the start or end of a touchpad scroll, carries no
+  // vertical turn: it is not the wheel the page answers.
+  if (event->angleDelta().y() == 0) {
+    event->ignore();
+    return;
+  }
   event->accept();
   if (!hooked_) return;
   const unsigned keys = (event->modifiers() != Qt::NoModifier ? 1u : 0u) | (event->buttons() != Qt::NoButton ? 2u : 0u);

@@ -14,11 +14,14 @@ struct Turn {
   int delta;
   Qt::KeyboardModifiers keys;
   Qt::MouseButtons buttons;
+  bool sideways = false;
 };
 
 void turn(QWidget* target, const Turn& t) {
   const QPointF at(100, 100);
-  QWheelEvent e(at, target->mapToGlobal(at), QPoint(), QPoint(0, t.delta), t.buttons, t.keys, Qt::NoScrollPhase, false);
+  // A sideways turn is given as a delta with no vertical part.
+  const QPoint delta = t.sideways ? QPoint(t.delta, 0) : QPoint(0, t.delta);
+  QWheelEvent e(at, target->mapToGlobal(at), QPoint(), delta, t.buttons, t.keys, Qt::NoScrollPhase, false);
   QApplication::sendEvent(target, &e);
 }
 
@@ -30,7 +33,7 @@ class TestWheel : public QObject {
  private slots:
   void steps_data() {
     QTest::addColumn<QList<int>>("deltas");
-    QTest::addColumn<QList<int>>("keys");  // 0 none, 1 Ctrl, 2 Shift, 3 left button
+    QTest::addColumn<QList<int>>("keys");  // 0 none, 1 Ctrl, 2 Shift, 3 left button, 4 sideways
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("top");  // twips, from 0
 
@@ -43,6 +46,7 @@ class TestWheel : public QObject {
     QTest::newRow("held button repeats the last step") << QList<int>{-120, 120} << QList<int>{0, 3} << "-300" << -600;
     QTest::newRow("fine wheel before any notch") << QList<int>{15, -30} << QList<int>{0, 0} << "0" << 0;
     QTest::newRow("fine wheel after a notch") << QList<int>{-120, 15, 15} << QList<int>{0, 0, 0} << "-300" << -900;
+    QTest::newRow("a sideways turn leaves the page") << QList<int>{-120, 120} << QList<int>{0, 4} << "-300" << -300;
     QTest::newRow("four notches are no known turn") << QList<int>{480} << QList<int>{0} << "0" << 0;
     QList<int> forty(40, 120);
     QTest::newRow("forty notches away, no stop") << forty << QList<int>(40, 0) << "300" << 12000;
@@ -65,7 +69,7 @@ class TestWheel : public QObject {
                                          : keys[i] == 2 ? Qt::ShiftModifier
                                                         : Qt::NoModifier;
       const Qt::MouseButtons buttons = keys[i] == 3 ? Qt::LeftButton : Qt::NoButton;
-      turn(page, {deltas[i], mods, buttons});
+      turn(page, {deltas[i], mods, buttons, keys[i] == 4});
     }
     QCOMPARE(page->windowTitle(), caption);
     QCOMPARE(page->top(), top);
