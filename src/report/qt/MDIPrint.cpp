@@ -187,7 +187,8 @@ void MDIPrint::MDIForm_Resize() {
     page->show();
     page_ = page;
   }
-  page_->move((width() - page_->width()) / 2, page_->y());
+  // Centred on the frame's outer width, its border included.
+  page_->move((frameGeometry().width() - page_->width()) / 2, page_->y());
 }
 
 void MDIPrint::resizeEvent(QResizeEvent* event) {

@@ -162,7 +162,7 @@ class TestPreview : public QObject {
     MDIPrint* frame = openPreview(*bal, main.get());
     for (int w : {1200, 844, 500}) {
       frame->resize(w, 600);
-      QCOMPARE(frame->page()->x(), (frame->width() - frame->page()->width()) / 2);
+      QCOMPARE(frame->page()->x(), (frame->frameGeometry().width() - frame->page()->width()) / 2);
     }
     QVERIFY(frame->page()->x() < 0);
   }
