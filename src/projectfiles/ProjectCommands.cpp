@@ -37,6 +37,9 @@ ProjectCommands::ProjectCommands(Bal& bal, FileDialogHost& dialogs, Prompter& pr
 ProjectCommands::~ProjectCommands() { bal_.SaveNameFileSave = nullptr; }
 
 void ProjectCommands::Otkryt() {
+  // The field being edited is left before the file is read, so its leave
+  // step acts on what was typed and not on the values just read.
+  bal_.setFocus(bal_.op.ClickRegion);
   SaveNameFileOpen();
   bal_.setFocus(bal_.op.ClickRegion);
 }

@@ -134,4 +134,28 @@ TEST_F(Commands, NewProjectAsksToSaveFirst) {
   EXPECT_EQ(ReadIniString(imia("old.klt"), "Kalteron", "1", ""), "Иванов");
 }
 
+// The field being edited when the open command is chosen is left before the
+// file is read: its leave step must not rewrite the fields just read.
+TEST_F(Commands, OpenRestoresTheFileWhateverFieldWasBeingEdited) {
+  Bal src;
+  src.Form_Load();
+  src.op.ClickZagruzkaVisota.setText("7");
+  src.op.ClickProduktTemperKones.setText("-18");
+  for (auto& t : src.op.ClickTemperatura) t.setText("5");
+  ASSERT_TRUE(SaveRaschet(src, imia("p")));
+  const auto saved = sohranennoe(src);
+  ProjectCommands cmd(bal, dialogs, prompter);
+  bal.pickItem("ClickRegion", "Другой");
+  for (const char* field : {"ClickKameraVisota", "ClickTemperaturaKamera", "ClickTemperaturaVozduh"}) {
+    SCOPED_TRACE(field);
+    ASSERT_TRUE(bal.setFocus(field));
+    dialogs.answers = {imia("p.klt")};
+    dialogs.asked.clear();
+    cmd.Otkryt();
+    EXPECT_EQ(bal.focus(), &bal.op.ClickRegion);
+    EXPECT_EQ(sohranennoe(bal), saved);
+    bal.pickItem("ClickRegion", "Другой");
+  }
+}
+
 }  // namespace

@@ -433,7 +433,7 @@ void BalWindow::buildPage1(QWidget* page) {
     (void)page;
     return l;
   };
-  header(label(page, bal_.SteniNadpis0, twRect(1350, 465, 1095, 390)));
+  header(label(page, bal_.SteniNadpis0, twRect(1350, 465, 1095, 375)));
   header(label(page, bal_.SteniNadpis1, twRect(2970, 465, 1005, 420)));
   header(caption(page, QStringLiteral("Материал теплоизоляции"), twRect(4500, 465, 1230, 420)));
   header(caption(page, QStringLiteral("Толщина (мм)"), twRect(5850, 465, 735, 420)));
