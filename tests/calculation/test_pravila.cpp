@@ -46,19 +46,6 @@ const Nastroiki kPolnaia = {{"ClickKameraDlina", "12"},
                             {"ClickProcheeOborudMosnost", "0,7"},
                             {"ClickProcheeOborudVremia", "8"}};
 
-// Every result text, and the air-change rate the calculation writes. The
-// condition captions repeat the hours and the margin as typed; they can be
-// left out.
-std::vector<std::string> rezultaty(Bal& bal, bool sPodpisiami = true) {
-  std::vector<std::string> v;
-  for (Control* c : bal.rez.controls()) {
-    if (!sPodpisiami && (c == &bal.rez.NeobhodRejimText || c == &bal.rez.NeobhodKoefZapas)) continue;
-    v.push_back(c->name() + "=" + tekst(bal, c->name()));
-  }
-  v.push_back("ClickVentilasiaKratnost=" + bal.op.ClickVentilasiaKratnost.text());
-  return v;
-}
-
 void bezNan(Bal& bal) {
   for (const std::string& r : rezultaty(bal)) {
     std::string low = r;

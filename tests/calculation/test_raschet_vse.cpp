@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "calculation/Numbers.h"
+#include "bal_helpers.h"
 #include "calculation/Raschet.h"
 
 using namespace kalteron;
+using kalteron::test::tiho;
 
 namespace {
 
@@ -36,14 +38,6 @@ struct Stend {
           sobytia.push_back(l->name());
           RaschetVse(k);
         };
-  }
-
-  // Sets a choice without running its handler.
-  static void tiho(ListBox& box, const std::string& text) {
-    auto h = std::move(box.onClick);
-    box.onClick = nullptr;
-    box.setText(text);
-    box.onClick = std::move(h);
   }
 
   // Every choice filled with its first item, quietly; the product list stays
@@ -92,7 +86,7 @@ TEST(RaschetVse, EmptyChoicesFillOneAtATimeInOrder) {
     s.zapolnitVse();
     for (const auto& name : c.empty)
       for (Control* ctl : s.op.controls())
-        if (ctl->name() == name) Stend::tiho(*static_cast<ListBox*>(ctl), "");
+        if (ctl->name() == name) tiho(*static_cast<ListBox*>(ctl), "");
     s.sbros();
     RaschetVse(s.k);
     EXPECT_EQ(s.sobytia, c.order);

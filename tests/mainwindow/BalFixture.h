@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "../calculation/bal_helpers.h"
 #include "calculation/Numbers.h"
-#include "mainwindow/Bal.h"
 
 namespace kalteron::test {
 
@@ -14,15 +14,7 @@ class BalTest : public ::testing::Test {
  protected:
   void SetUp() override { bal.Form_Load(); }
 
-  // The text of a field, list or label.
-  std::string tekst(const std::string& name) const {
-    const Control* c = bal.find(name);
-    if (const auto* t = dynamic_cast<const TextBox*>(c)) return t->text();
-    if (const auto* e = dynamic_cast<const ComboBox*>(c)) return e->text();
-    if (const auto* l = dynamic_cast<const ListBox*>(c)) return l->text();
-    ADD_FAILURE() << "no text control " << name;
-    return {};
-  }
+  std::string tekst(const std::string& name) const { return test::tekst(bal, name); }
   double chislo(const std::string& name) const { return parseDouble(tekst(name)).value_or(-1e9); }
 
   Control& control(const std::string& name) {

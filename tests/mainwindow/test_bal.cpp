@@ -6,28 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/Bal.h"
+#include "../calculation/bal_helpers.h"
 
 using namespace kalteron;
-
-namespace {
-
-std::unique_ptr<Bal> zagruzhennyi() {
-  auto bal = std::make_unique<Bal>();
-  bal->Form_Load();
-  return bal;
-}
-
-// Sets a choice without running its handler, as an inconsistent file could
-// leave it.
-void tiho(ListBox& box, const std::string& text) {
-  auto h = std::move(box.onClick);
-  box.onClick = nullptr;
-  box.setText(text);
-  box.onClick = std::move(h);
-}
-
-}  // namespace
+using namespace kalteron::test;
 
 TEST(Bal, DesignedValuesBeforeLoad) {
   Bal bal;
@@ -69,7 +51,7 @@ TEST(Bal, DesignedValuesBeforeLoad) {
 }
 
 TEST(Bal, StartUpCascade) {
-  const auto bal = zagruzhennyi();
+  const auto bal = zapustit();
   const auto& op = bal->op;
   const auto& st = bal->st;
   EXPECT_EQ(st.vhodov, 26);
@@ -110,7 +92,7 @@ TEST(Bal, StartUpCascade) {
 // changes runs its handler (which recalculates) before the set returns; a
 // text box or an editable box runs nothing.
 TEST(Bal, SettingFromCodeRunsHandlersByKind) {
-  const auto bal = zagruzhennyi();
+  const auto bal = zapustit();
   auto& op = bal->op;
   op.ClickDverTip.onClick = [&] { bal->RaschetVse(); };
   struct Case {
@@ -140,7 +122,7 @@ TEST(Bal, SettingFromCodeRunsHandlersByKind) {
 }
 
 TEST(Bal, CategoryFillsProducts) {
-  const auto bal = zagruzhennyi();
+  const auto bal = zapustit();
   auto& op = bal->op;
   struct Case {
     const char* category;
@@ -163,7 +145,7 @@ TEST(Bal, CategoryFillsProducts) {
 
 // What only an inconsistent file or a direct call can bring about.
 TEST(Bal, HandlersOnUnusualStates) {
-  const auto bal = zagruzhennyi();
+  const auto bal = zapustit();
   auto& op = bal->op;
 
   // An empty category with a product chosen: the driver's default replaces
@@ -208,7 +190,7 @@ TEST(Bal, HandlersOnUnusualStates) {
 }
 
 TEST(Bal, ChamberPicturesAndCoolingCaptions) {
-  const auto bal = zagruzhennyi();
+  const auto bal = zapustit();
   auto& op = bal->op;
   op.Option1.setValue(1, true);
   EXPECT_FALSE(bal->ImageKamera1.visible() || bal->ImageKamera3.visible());

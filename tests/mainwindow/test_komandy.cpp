@@ -7,13 +7,6 @@
 namespace kalteron::test {
 namespace {
 
-std::vector<std::string> rezultaty(Bal& b) {
-  std::vector<std::string> v;
-  for (Control* c : b.rez.controls())
-    if (const auto* t = dynamic_cast<const TextBox*>(c)) v.push_back(c->name() + "=" + t->text());
-  return v;
-}
-
 // A fresh window given every input of `b` directly, then recalculated once.
 std::vector<std::string> rezultatyNapriamuiu(Bal& b) {
   Bal d;

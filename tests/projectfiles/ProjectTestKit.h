@@ -12,30 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/Bal.h"
+#include "../calculation/bal_helpers.h"
 #include "mainwindow/Prompter.h"
 #include "projectfiles/Cp1251.h"
 #include "projectfiles/OpenSave.h"
 #include "projectfiles/ProfileFile.h"
 #include "projectfiles/clsOpenDialog.h"
 
-namespace kalteron::testkit {
-
-// A field as the project file has it: a text, "0"/"1" for a check box,
-// "True"/"False" for "Option1(1)".
-inline std::string pole(const Bal& bal, const std::string& name) {
-  if (name.size() > 3 && name[name.size() - 3] == '(') {
-    const auto* g = dynamic_cast<const OptionGroup*>(bal.find(name.substr(0, name.size() - 3)));
-    if (g) return g->value(name[name.size() - 2] - '0') ? "True" : "False";
-  }
-  const Control* c = bal.find(name);
-  if (const auto* t = dynamic_cast<const TextBox*>(c)) return t->text();
-  if (const auto* l = dynamic_cast<const ListBox*>(c)) return l->text();
-  if (const auto* e = dynamic_cast<const ComboBox*>(c)) return e->text();
-  if (const auto* k = dynamic_cast<const CheckBox*>(c)) return std::to_string(k->value());
-  ADD_FAILURE() << "no field " << name;
-  return {};
-}
+namespace kalteron::test {
 
 // The 106 stored values of the window, by key.
 inline std::map<int, std::string> sohranennoe(Bal& bal) {
@@ -108,4 +92,4 @@ struct ScriptedPrompter : Prompter {
   void message(const std::string& text) override { messages.push_back(text); }
 };
 
-}  // namespace kalteron::testkit
+}  // namespace kalteron::test

@@ -3,7 +3,7 @@
 #include "ProjectTestKit.h"
 
 using namespace kalteron;
-using namespace kalteron::testkit;
+using namespace kalteron::test;
 
 namespace {
 
@@ -53,7 +53,7 @@ TEST_F(ProjectTest, AWindowsProjectOpens) {
       {"NeobhodRejimText", "Время обработки : 12  час."},
       {"NeobhodKoefZapas", "Коэф. запаса : 10  %"},
   };
-  for (const auto& [name, value] : expect) EXPECT_EQ(pole(bal, name), value) << name;
+  for (const auto& [name, value] : expect) EXPECT_EQ(tekst(bal, name), value) << name;
   EXPECT_FALSE(bal.op.ClickProduktHranMassa.visible());
   EXPECT_TRUE(bal.op.ClickStekloSteni[0].visible());
   EXPECT_FALSE(bal.op.ClickTolcinaSteni[0].visible());

@@ -5,7 +5,7 @@
 #include "ProjectTestKit.h"
 
 using namespace kalteron;
-using namespace kalteron::testkit;
+using namespace kalteron::test;
 
 namespace {
 
@@ -136,7 +136,7 @@ TEST_F(ProjectTest, LoadsEveryKeyWithItsHandlers) {
     b.Form_Load();
     if (c.before) c.before(b);
     ASSERT_TRUE(OpenRaschet(b, proekt(c.zamena, c.bez, "case" + std::to_string(n++))));
-    for (const auto& [name, value] : c.expect) EXPECT_EQ(pole(b, name), value) << name;
+    for (const auto& [name, value] : c.expect) EXPECT_EQ(tekst(b, name), value) << name;
     EXPECT_FALSE(b.st.bezKorrekciiTemperatur);
   }
 }
@@ -211,7 +211,7 @@ TEST_F(ProjectTest, NewProject) {
       {"ClickKameraPlosad", "0,00"},
       {"ClickTemperaturaKamera", "-10"},
   };
-  for (const auto& [name, value] : expect) EXPECT_EQ(pole(b, name), value) << name;
+  for (const auto& [name, value] : expect) EXPECT_EQ(tekst(b, name), value) << name;
   EXPECT_TRUE(b.ProduktText3.visible());
   EXPECT_FALSE(b.op.ClickTemperaturaVozduh.enabled());
 }

@@ -4,7 +4,7 @@
 #include "projectfiles/ProjectCommands.h"
 
 using namespace kalteron;
-using namespace kalteron::testkit;
+using namespace kalteron::test;
 namespace fs = std::filesystem;
 
 namespace {

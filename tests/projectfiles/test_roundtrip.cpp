@@ -3,7 +3,7 @@
 #include "ProjectTestKit.h"
 
 using namespace kalteron;
-using namespace kalteron::testkit;
+using namespace kalteron::test;
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "mainwindow/Bal.h"
+#include "../calculation/bal_helpers.h"
 #include "report/FormPrint.h"
 #include "report/Snimok.h"
 
@@ -16,11 +16,8 @@ constexpr std::chrono::year_month_day kToday{std::chrono::year{2026}, std::chron
 // Puts a choice into a list-only box without running its handler, so the
 // main window shows exactly what the test wants the page to copy.
 void choose(ListBox& box, const std::string& text) {
-  auto handler = std::move(box.onClick);
-  box.onClick = nullptr;
   if (box.indexOf(text) < 0) box.addItem(text);
-  box.setText(text);
-  box.onClick = std::move(handler);
+  test::tiho(box, text);
 }
 
 // Every field of the main window gets its own text ("v1", "v2", ...), so a
@@ -33,14 +30,6 @@ void fillDistinct(Bal& bal) {
     if (auto* cb = dynamic_cast<ComboBox*>(c)) cb->setText(t);
     if (auto* lb = dynamic_cast<ListBox*>(c)) choose(*lb, t);
   }
-}
-
-std::string shownText(const Bal& bal, const std::string& name) {
-  const Control* c = bal.find(name);
-  if (const auto* t = dynamic_cast<const TextBox*>(c)) return t->text();
-  if (const auto* l = dynamic_cast<const ListBox*>(c)) return l->text();
-  if (const auto* e = dynamic_cast<const ComboBox*>(c)) return e->text();
-  return {};
 }
 
 std::string surface(const char* prefix, int s) {
@@ -124,7 +113,7 @@ TEST(FormPrint, CopiesEachFieldIntoTheLabelOfItsName) {
   for (const auto& l : page.labels()) {
     if (l.name.rfind("Click", 0) != 0 || own.count(l.name)) continue;
     ASSERT_NE(bal.find(l.name), nullptr) << l.name;
-    EXPECT_EQ(l.text, shownText(bal, l.name)) << l.name;
+    EXPECT_EQ(l.text, test::tekst(bal, l.name)) << l.name;
     ++copied;
   }
   EXPECT_EQ(copied, 94);
