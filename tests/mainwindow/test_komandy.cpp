@@ -58,8 +58,13 @@ TEST_F(BalTest, ChamberTypeRegionAndRegime) {
   bal.op.ClickTolcinaSteni[2].setText("250");
   bal.op.ClickZapolnenSteni[4].setText("40");
   bal.click("Option1(1)");
-  EXPECT_EQ(bal.SteniNadpis1.text(), "Заполнение %");
+  EXPECT_EQ(bal.SteniNadpis0.text() + " / " + bal.SteniNadpis1.text(), "Выбор остекления / Заполнение %");
+  EXPECT_TRUE(!bal.ImageKamera1.visible() && bal.ImageKamera2.visible() && !bal.ImageKamera3.visible() &&
+              bal.ImageKamera4.visible());
   bal.click("Option1(0)");
+  EXPECT_EQ(bal.SteniNadpis0.text(), "Материал стен");
+  EXPECT_TRUE(bal.ImageKamera1.visible() && !bal.ImageKamera2.visible() && bal.ImageKamera3.visible() &&
+              !bal.ImageKamera4.visible());
   for (std::size_t i = 0; i < kSurfaces; ++i) {
     EXPECT_EQ(bal.op.ClickTolcinaSteni[i].text() + bal.op.ClickZapolnenSteni[i].text(), "00");
     EXPECT_TRUE(bal.op.ClickSteni[i].visible() && !bal.op.ClickStekloSteni[i].visible());
@@ -81,11 +86,15 @@ TEST_F(BalTest, ChamberTypeRegionAndRegime) {
   EXPECT_FALSE(bal.op.ClickProduktHranMassa.visible() || bal.ProduktText3.visible() ||
                bal.op.ClickTaraHranMassa.visible() || bal.TaraText2.visible());
   EXPECT_EQ(bal.TaraText3.text(), "Охлаждаемая масса кг.");
+  EXPECT_EQ(bal.ProduktText4.text(), "Охлаждаемая масса кг.");
+  EXPECT_EQ(bal.RejimText4.text(), "Время обработки");
+  EXPECT_EQ(bal.rez.NeobhodRejimText.text(), "Время обработки : 18  час.");
   EXPECT_FALSE(bal.setFocus("ClickProduktHranMassa"));
   bal.pickItem("ClickRejim", "Хранение");
   EXPECT_TRUE(bal.op.ClickProduktHranMassa.visible());
   EXPECT_EQ(tekst("ClickProduktHranMassa"), "500");
   EXPECT_EQ(bal.RejimText4.text(), "Время раб. обор.");
+  EXPECT_EQ(bal.ProduktText4.text() + " / " + bal.TaraText3.text(), "Суточный оборот кг. / Суточный оборот кг.");
 }
 
 TEST_F(BalTest, CopyFirstRow) {

@@ -8,29 +8,23 @@
 namespace kalteron::test {
 namespace {
 
-// The rows name real typed fields, once each, and real Enter targets; the
-// calculation reads a non-number as the same default the leave step puts in.
+// The rows name real typed fields, once each, and real Enter targets; every
+// typed field has its row. The calculation reads a non-number as the same
+// default the leave step puts in.
 TEST_F(BalTest, EveryTypedFieldHasOneRule) {
   std::set<std::string> seen;
   for (const PraviloPolia& p : pravilaPolei()) {
-    const std::string pole(p.pole);
-    EXPECT_TRUE(seen.insert(pole).second) << pole;
-    if (!p.enter.empty()) {
-      EXPECT_NE(bal.find(std::string(p.enter)), nullptr) << p.enter;
-    }
-    const Control& c = control(pole);
+    EXPECT_TRUE(seen.insert(std::string(p.pole)).second) << p.pole;
+    EXPECT_TRUE(p.enter.empty() || bal.find(std::string(p.enter))) << p.enter;
+    const Control& c = control(std::string(p.pole));
     const auto* t = dynamic_cast<const TextBox*>(&c);
     const auto* e = dynamic_cast<const ComboBox*>(&c);
-    EXPECT_EQ(t ? t->emptyDefault() : e ? e->emptyDefault() : "?", p.pusto) << pole;
+    EXPECT_EQ(t ? t->emptyDefault() : e ? e->emptyDefault() : "?", p.pusto) << p.pole;
   }
-  int typed = 0;
-  for (Control* c : bal.op.controls()) {
-    if (c->kind() != Kind::T && c->kind() != Kind::E) continue;
-    ++typed;
-    EXPECT_EQ(seen.count(c->name()), 1u) << c->name();
-  }
-  EXPECT_EQ(typed, 65);
-  EXPECT_EQ(seen.size(), 65u);
+  std::set<std::string> typed;
+  for (Control* c : bal.op.controls())
+    if (c->kind() == Kind::T || c->kind() == Kind::E) typed.insert(c->name());
+  EXPECT_EQ(seen, typed);
 }
 
 TEST_F(BalTest, KeyFilter) {
