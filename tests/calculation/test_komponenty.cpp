@@ -250,25 +250,43 @@ TEST(LightingVehiclesStaffEquipment, DailyAverages) {
   using S = RaschetState;
   const Case cases[] = {
       // 50 m2 x 5 W/m2 x 8 h / 24 / 1000
-      {"lighting", {{"ClickKameraDlina", "10"}, {"ClickKameraSirina", "5"}, {"ClickOsvesenieVremia", "8"}},
-       "ClickTeplopritokOsvesenie", "0,08", &S::gTeplopritokOsvesenie, 0.0833333f},
+      {"lighting",
+       {{"ClickKameraDlina", "10"}, {"ClickKameraSirina", "5"}, {"ClickOsvesenieVremia", "8"}},
+       "ClickTeplopritokOsvesenie",
+       "0,08",
+       &S::gTeplopritokOsvesenie,
+       0.0833333f},
       // 10 / 2 x 4 / 24
-      {"vehicles", {{"ClickPtsMosnost", "10"}, {"ClickPtsVremia", "4"}}, "ClickTeplopritokPTS", "0,83",
-       &S::gTeplopritokPts, 0.833333f},
+      {"vehicles",
+       {{"ClickPtsMosnost", "10"}, {"ClickPtsVremia", "4"}},
+       "ClickTeplopritokPTS",
+       "0,83",
+       &S::gTeplopritokPts,
+       0.833333f},
       // 330 W at -10 °C x 2 x 8 / 24 / 1000
-      {"staff", {{"ClickPersonalKolichestvo", "2"}, {"ClickPersonalVremia", "8"}}, "ClickTeplopritokPersonal",
-       "0,22", &S::gTeplopritokPersonal, 0.22f},
+      {"staff",
+       {{"ClickPersonalKolichestvo", "2"}, {"ClickPersonalVremia", "8"}},
+       "ClickTeplopritokPersonal",
+       "0,22",
+       &S::gTeplopritokPersonal,
+       0.22f},
       // 206 W at 12 °C
       {"staff at 12 °C",
        {{"ClickTemperaturaKamera", "12"}, {"ClickPersonalKolichestvo", "3"}, {"ClickPersonalVremia", "24"}},
-       "ClickTeplopritokPersonal", "0,62", &S::gTeplopritokPersonal, 0.618f},
+       "ClickTeplopritokPersonal",
+       "0,62",
+       &S::gTeplopritokPersonal,
+       0.618f},
       {"staff at 41 °C gives nothing",
        {{"ClickRegion", "Другой"},
         {"ClickTemperaturaVozduh", "45"},
         {"ClickTemperaturaKamera", "41"},
         {"ClickPersonalKolichestvo", "2"},
         {"ClickPersonalVremia", "8"}},
-       "ClickTeplopritokPersonal", "0,00", &S::gTeplopritokPersonal, 0},
+       "ClickTeplopritokPersonal",
+       "0,00",
+       &S::gTeplopritokPersonal,
+       0},
       {"no persons", {{"ClickPersonalVremia", "8"}}, "ClickTeplopritokPersonal", "0,00", &S::gTeplopritokPersonal, 0},
       // 2 kW of lamps for 12 h, 3 kW of motors for 24 h, 1,2 kW for 6 h: 1 + 3 + 0,3
       {"lamps, motors, other",
@@ -278,7 +296,10 @@ TEST(LightingVehiclesStaffEquipment, DailyAverages) {
         {"ClickDvigateliVremia", "24"},
         {"ClickProcheeOborudMosnost", "1,2"},
         {"ClickProcheeOborudVremia", "6"}},
-       "ClickTeplopritokOborudovanie", "4,30", &S::gTeplopritokLampa, 1.0f},
+       "ClickTeplopritokOborudovanie",
+       "4,30",
+       &S::gTeplopritokLampa,
+       1.0f},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "calculation/Numbers.h"
 #include "bal_helpers.h"
+#include "calculation/Numbers.h"
 #include "calculation/Raschet.h"
 
 using namespace kalteron;

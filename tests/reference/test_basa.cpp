@@ -153,8 +153,8 @@ TEST(Basa, ProductRows) {
     const char* text;
   };
   // Names, numbers and blanks are all held as text.
-  const Case cases[] = {
-      {1, 3, "-5,6"}, {16, 2, "Птица, дичь"}, {3, 11, "-25"}, {23, 6, "33,5"}, {2, 12, ""}, {17, 13, "-18"}};
+  const Case cases[] = {{1, 3, "-5,6"}, {16, 2, "Птица, дичь"}, {3, 11, "-25"}, {23, 6, "33,5"},
+                        {2, 12, ""},    {17, 13, "-18"}};
   for (const auto& c : cases) {
     EXPECT_EQ(p.text(c.row, c.col), c.text) << c.row << "," << c.col;
     EXPECT_TRUE(p.isText(c.row, c.col)) << c.row << "," << c.col;
