@@ -19,22 +19,13 @@ TEST_F(ProjectTest, LoadsEveryKeyWithItsHandlers) {
     std::vector<std::pair<std::string, std::string>> expect;
     std::function<void(Bal&)> before = nullptr;
   };
+  // Values that a saved project always holds in a consistent way are checked
+  // by the round trip; these are the ones it cannot make.
   const Case cases[] = {
-      {"a loaded number is not corrected", {{5, "20"}}, {}, {{"ClickVlajnostVozduh", "20"}}},
-      {"the file's climate values beat the city's",
-       {{4, "Москва"}, {6, "25"}, {39, "11"}, {44, "7"}},
-       {},
-       {{"ClickRegion", "Москва"},
-        {"ClickTemperaturaVozduh", "25"},
-        {"ClickTemperaturaStenaA", "11"},
-        {"ClickTemperaturaStenaB", "32"},
-        {"ClickTemperaturaPol", "7"}}},
-      {"the product of its category", {{45, "Овощи"}, {46, "Картофель"}}, {}, {{"ClickProduktProdukt", "Картофель"}}},
       {"both type keys true", {{91, "True"}, {92, "True"}}, {}, {{"Option1(0)", "False"}, {"Option1(1)", "True"}}},
       {"both type keys false", {{91, "False"}, {92, "False"}}, {}, {{"Option1(0)", "True"}, {"Option1(1)", "False"}}},
       {"both type keys missing", {}, {91, 92}, {{"Option1(0)", "True"}, {"Option1(1)", "False"}}, pavilion},
       {"truth words in any case and numbers", {{91, "fAlSe"}, {92, "-1"}}, {}, {{"Option1(1)", "True"}}},
-      {"key 58 false", {{58, "False"}}, {}, {{"ClickZagruzkaOborot(0)", "False"}, {"ClickZagruzkaOborot(1)", "True"}}},
       {"key 58 missing", {}, {58}, {{"ClickZagruzkaOborot(1)", "True"}}},
       {"hours default to the lighting hours",
        {{65, "7"}},
@@ -44,12 +35,6 @@ TEST_F(ProjectTest, LoadsEveryKeyWithItsHandlers) {
        {},
        {65, 105, 106},
        {{"ClickOsvesenieVremia", "0"}, {"ClickPtsVremia", "0"}, {"ClickPersonalVremia", "0"}}},
-      {"stored hours",
-       {{65, "7"}, {105, "3"}, {106, "4"}},
-       {},
-       {{"ClickPtsVremia", "3"}, {"ClickPersonalVremia", "4"}}},
-      // A switch after key 70 recalculates while the rate is still automatic.
-      {"air-change rate by hand stays", {{90, "1"}, {70, "3,5"}, {85, "0"}}, {}, {{"ClickVentilasiaKratnost", "3,5"}}},
       {"automatic air-change rate is computed",
        {{90, "0"},
         {70, "3,5"},
@@ -63,11 +48,6 @@ TEST_F(ProjectTest, LoadsEveryKeyWithItsHandlers) {
        {},
        {{"ClickVentilasiaKratnost", "9,04"}},
        [](Bal& b) { b.op.ClickVentilasiaKratnostSamostoiatelno.setValue(1); }},
-      {"recommended lighting with another power",
-       {{64, "1"}, {66, "8"}},
-       {},
-       {{"ClickOsvesenieMosnost", "8"}},
-       [](Bal& b) { b.op.ClickOsvesenieRekomenduemoe.setValue(0); }},
       {"a present empty value", {{1, ""}, {2, ""}}, {}, {{"ClickZakazsik", ""}, {"ClickKontakt", ""}}},
       {"a missing text key reads 0", {}, {1, 47}, {{"ClickZakazsik", "0"}, {"ClickProduktHranMassa", "0"}}},
       {"check-box values",
@@ -107,13 +87,6 @@ TEST_F(ProjectTest, LoadsEveryKeyWithItsHandlers) {
          b.op.ClickStekloSteni[0].setText("Стекло 8 мм.");
          b.op.ClickZapolnenSteni[0].setText("30");
        }},
-      {"a pavilion file while a store is shown keeps its glazing",
-       {{91, "False"}, {92, "True"}, {93, "Стекло 4 мм."}, {98, "Ст/пак 24 мм.(4-4)"}, {99, "40"}, {104, "15"}},
-       {},
-       {{"ClickStekloSteniStenaA", "Стекло 4 мм."},
-        {"ClickStekloSteniPol", "Ст/пак 24 мм.(4-4)"},
-        {"ClickZapolnenSteniStenaA", "40"},
-        {"ClickZapolnenSteniPol", "15"}}},
       // The regime's handler recalculates between the outdoor and the chamber
       // temperatures: with the correction there the outdoor value would be lost.
       {"no temperature correction while reading",
