@@ -15,6 +15,7 @@
 
 #include "bal_helpers.h"
 #include "calculation/Numbers.h"
+#include "projectfiles/OpenSave.h"
 
 namespace kalteron::test {
 namespace {
@@ -212,24 +213,10 @@ TEST_P(Golden, DoesNotDependOnTheChamberBefore) {
     ustanovit(*bal, drugaia.nastroiki);
     bal->RaschetVse();
   }
-  // Back to the designed values, then this chamber.
-  auto ishodnii = zapustit();
-  for (Control* c : ishodnii->op.controls()) {
-    if (auto* t = dynamic_cast<TextBox*>(c)) ustanovit(*bal, t->name(), t->text());
-    if (auto* e = dynamic_cast<ComboBox*>(c)) ustanovit(*bal, e->name(), e->text());
-    if (auto* k = dynamic_cast<CheckBox*>(c)) ustanovit(*bal, k->name(), std::to_string(k->value()));
-  }
-  ustanovit(*bal, "Option1(0)", "True");
-  ustanovit(*bal, "ClickRejim", "Хранение");
-  ustanovit(*bal, "ClickProduktKategoria", "Мясные");
-  ustanovit(*bal, "ClickTaraMaterial", "Металл");
-  ustanovit(*bal, "ClickDverTipTovara", "Штабели на поддонах");
-  ustanovit(*bal, "ClickDverZavesa", "Нет");
-  for (std::size_t s = 0; s < kSurfaces; ++s) {
-    bal->op.ClickSteni[s].setText("Железобетон");
-    bal->op.ClickStekloSteni[s].setText("Стекло 10 мм.");
-    bal->op.ClickIzolaicii[s].setText("Пенополиуретан");
-  }
+  // Back to the new-project values (which keep the chamber type and two
+  // hours), then this chamber.
+  NewRaschet(*bal);
+  ustanovit(*bal, {{"Option1(0)", "True"}, {"ClickPtsVremia", "0"}, {"ClickPersonalVremia", "0"}});
   ustanovit(*bal, z.nastroiki);
   bal->RaschetVse();
   EXPECT_EQ(rezultaty(*bal), rezultaty(*svejii));
