@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "mainwindow/Bal.h"
+#include "mainwindow/Prompter.h"
 
 namespace kalteron::test {
 
@@ -101,5 +103,22 @@ inline std::vector<std::string> rezultaty(Bal& bal, bool sPodpisiami = true) {
   v.push_back("ClickVentilasiaKratnost=" + bal.op.ClickVentilasiaKratnost.text());
   return v;
 }
+
+// Answers the questions from `answers` in turn, then with `yes`, and keeps
+// the questions and the messages.
+struct ScriptedPrompter : Prompter {
+  std::deque<bool> answers;
+  bool yes = false;
+  std::vector<std::string> questions;
+  std::vector<std::string> messages;
+  bool askYesNo(const std::string& q) override {
+    questions.push_back(q);
+    if (answers.empty()) return yes;
+    const bool a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  void message(const std::string& text) override { messages.push_back(text); }
+};
 
 }  // namespace kalteron::test

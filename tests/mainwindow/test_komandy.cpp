@@ -1,7 +1,5 @@
 // The choices, commands and switches of the main window, the page buttons
 // and the closing questions, driven by clicks and picks.
-#include <deque>
-
 #include "BalFixture.h"
 
 namespace kalteron::test {
@@ -210,30 +208,18 @@ TEST_F(BalTest, PageButtons) {
   EXPECT_EQ(tekst("ClickTemperaturaStenaA"), "-40");
 }
 
-class Otvety : public Prompter {
- public:
-  explicit Otvety(std::deque<bool> a) : answers(std::move(a)) {}
-  bool askYesNo(const std::string& q) override {
-    asked.push_back(q);
-    const bool a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-  void message(const std::string& t) override { asked.push_back(t); }
-  std::deque<bool> answers;
-  std::vector<std::string> asked;
-};
-
 TEST_F(BalTest, ClosingQuestions) {
   for (const auto& [quit, save] : {std::pair{true, true}, {true, false}, {false, true}, {false, false}}) {
-    Otvety otvety({quit, save});
+    ScriptedPrompter otvety;
+    otvety.answers = {quit, save};
     int saved = 0;
     bal.prompter = &otvety;
     bal.SaveNameFileSave = [&saved] { ++saved; };
     const Bal::Zakrytie z = bal.Form_QueryUnload();
     EXPECT_EQ(z.cancel, !quit);
     EXPECT_EQ(saved, save ? 1 : 0);
-    EXPECT_EQ(otvety.asked, (std::vector<std::string>{"Действительно хотите выйти ?", "Сохранить расчет ?"}));
+    EXPECT_EQ(otvety.questions, (std::vector<std::string>{"Действительно хотите выйти ?", "Сохранить расчет ?"}));
+    EXPECT_TRUE(otvety.messages.empty());
     EXPECT_EQ(z.zakryt, (std::vector<std::string>{"OprogrammeOkno", "FormPrint", "License", "MDIPrint"}));
   }
 }

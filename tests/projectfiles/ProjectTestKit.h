@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "../calculation/bal_helpers.h"
-#include "mainwindow/Prompter.h"
 #include "projectfiles/Cp1251.h"
 #include "projectfiles/OpenSave.h"
 #include "projectfiles/ProfileFile.h"
@@ -78,18 +77,6 @@ struct ScriptedDialogs : FileDialogHost {
     if (asked.size() > answers.size()) return {};
     return answers[asked.size() - 1];
   }
-};
-
-// Answers every question with `yes` and keeps the messages.
-struct ScriptedPrompter : Prompter {
-  bool yes = false;
-  std::vector<std::string> questions;
-  std::vector<std::string> messages;
-  bool askYesNo(const std::string& q) override {
-    questions.push_back(q);
-    return yes;
-  }
-  void message(const std::string& text) override { messages.push_back(text); }
 };
 
 }  // namespace kalteron::test
