@@ -182,9 +182,6 @@ TEST(Basa, SmallRowTables) {
   const Basa& b = katalog().basa;
   EXPECT_EQ(b.gTaraTabl.text(2, 2), "0,50");
   EXPECT_EQ(b.gTaraTabl.number(2, 2), 0.5);
-  EXPECT_EQ(b.gZavesaTabl.text(1, 2), "0");
-  EXPECT_EQ(b.gZavesaTabl.number(b.gZavesaTabl.find("Возд.завеса", 1, 3), 2), 0.7);
-  EXPECT_EQ(b.tipTovara(1).MinutNaTonnu, "0,8");
 
   const RefTable& d = b.gKoeffPlotnostiTabl;
   EXPECT_TRUE(std::holds_alternative<float>(d.at(2, 1)));
