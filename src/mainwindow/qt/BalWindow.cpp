@@ -898,6 +898,14 @@ void BalWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void BalWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // Disabling the window (the report page is open) takes the focus from its
+  // field; enabled again, the field gets it back, without a leave or entry
+  // step: the focus never moved for the model.
+  if (event->type() == QEvent::EnabledChange && isEnabled()) syncFocus(false);
+}
+
 // The normal window keeps its size; maximised and minimised are left alone.
 void BalWindow::applyFixedSize() {
   if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;

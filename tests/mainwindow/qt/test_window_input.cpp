@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "Harness.h"
+#include "report/qt/MDIPrint.h"
 
 using namespace kalteron;
 using namespace kalteron::qt::test;
@@ -176,20 +177,39 @@ class WindowInput : public QObject {
     QCOMPARE(h.bal.op.ClickKameraDlina.text(), std::string("12,5"));
   }
 
+  // Another window takes the focus and gives it back: the field being edited
+  // keeps it, and only a real move to another field leaves it.
+  void leavingTheWindowIsNoLeaveStep_data() {
+    QTest::addColumn<bool>("preview");
+    QTest::newRow("About") << false;
+    QTest::newRow("report preview") << true;
+  }
   void leavingTheWindowIsNoLeaveStep() {
+    QFETCH(bool, preview);
     Harness h;
     QVERIFY(h.active());
     h.focus("ClickKameraDlina");
-    QCOMPARE(h.bal.op.ClickKameraDlina.text(), std::string());
-    h.window->showAbout();
-    QVERIFY(QTest::qWaitForWindowActive(h.window->about()));
-    QCOMPARE(h.bal.op.ClickKameraDlina.text(), std::string());  // still being edited
-    h.window->about()->close();
+    h.type("ClickKameraDlina", "7");
+    if (preview) {
+      h.window->printAction()->trigger();
+      QVERIFY(!h.window->isEnabled());
+      closePreview(h.window.get());
+      QVERIFY(h.window->isEnabled());
+    } else {
+      h.window->showAbout();
+      QVERIFY(QTest::qWaitForWindowActive(h.window->about()));
+      h.window->about()->close();
+    }
+    QCOMPARE(h.bal.op.ClickKameraDlina.text(), std::string("7"));  // still being edited
+    QCOMPARE(qobject_cast<QLabel*>(h.w("ClickKameraObiem"))->text(), QString("0,00"));
     h.window->activateWindow();
     QVERIFY(h.active());
     QCOMPARE(h.bal.focus()->name(), std::string("ClickKameraDlina"));
+    QTRY_COMPARE(h.focused(), QString("ClickKameraDlina"));
+    h.type("ClickKameraDlina", "5");
+    QCOMPARE(h.bal.op.ClickKameraDlina.text(), std::string("75"));
     h.focus("ClickKameraSirina");
-    QCOMPARE(h.bal.op.ClickKameraDlina.text(), std::string("0"));
+    QCOMPARE(h.edit("ClickKameraDlina")->text(), QString("75"));
   }
 
   void pickingACityFillsTheClimate_data() {
