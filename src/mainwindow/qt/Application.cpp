@@ -4,10 +4,36 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QStyleFactory>
 #include <QTranslator>
 
 namespace kalteron::qt {
+
+namespace {
+
+// Fusion, with the menu-bar item that the keyboard (Alt, then the arrows) or
+// the mouse is on highlighted: Fusion marks only an item whose menu is open,
+// and these items have none, so a user without a mouse saw no trace of where
+// he was.
+class Style : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget) const override {
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (element == CE_MenuBarItem && item != nullptr && (item->state & State_Selected)) {
+      QStyleOptionMenuItem shown = *item;
+      shown.state |= State_Sunken;
+      QProxyStyle::drawControl(element, &shown, painter, widget);
+      return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+  }
+};
+
+}  // namespace
 
 void setUpApplication(QApplication& app) {
   app.setApplicationName(QStringLiteral("Kalteron"));
@@ -17,7 +43,7 @@ void setUpApplication(QApplication& app) {
   if (qtbase->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(qtbase);
-  if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
+  if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(new Style(fusion));
   // The layout is measured in pixels for an 11-pixel sans-serif font.
   QFont font(QStringLiteral("Liberation Sans"));
   font.setStyleHint(QFont::SansSerif);

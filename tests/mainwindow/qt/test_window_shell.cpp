@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -105,6 +106,31 @@ class WindowShell : public QObject {
     QCOMPARE(h.window->newAction()->text(), expected[0]);
     QCOMPARE(h.window->printAction()->text(), expected[3]);
     QVERIFY(h.window->aboutAction()->isEnabled());
+
+    // Without a mouse: Alt goes to the menu bar, the arrows pick, Enter runs;
+    // the field being edited gets the focus back.
+    QVERIFY(h.active());
+    h.focus("ClickKameraDlina");
+    QTest::keyClick(h.w("ClickKameraDlina"), Qt::Key_Alt, Qt::AltModifier);
+    QCOMPARE(h.window->menuBar()->activeAction(), h.window->newAction());
+    for (int i = 0; i < 4; ++i) QTest::keyClick(h.window->menuBar(), Qt::Key_Right);
+    QCOMPARE(h.window->menuBar()->activeAction(), h.window->aboutAction());
+    // ... and the item the keyboard is on shows it.
+    const QImage bar = h.window->menuBar()->grab().toImage();
+    const QColor highlight = h.window->menuBar()->palette().color(QPalette::Highlight);
+    const auto highlighted = [&](QAction* a) {
+      const QRect r = h.window->menuBar()->actionGeometry(a);
+      return bar.pixelColor(r.left() + 2, r.center().y()) == highlight;
+    };
+    QVERIFY(highlighted(h.window->aboutAction()));
+    QVERIFY(!highlighted(h.window->printAction()));
+    QTest::keyClick(h.window->menuBar(), Qt::Key_Return);
+    QVERIFY(h.window->about() != nullptr && h.window->about()->isVisible());
+    h.window->about()->close();
+    h.window->activateWindow();
+    QVERIFY(h.active());
+    QTRY_COMPARE(h.focused(), QString("ClickKameraDlina"));
+    QCOMPARE(h.bal.focus()->name(), std::string("ClickKameraDlina"));
   }
 
   void closingAsksTwiceAndClosesTheOtherWindows_data() {
