@@ -919,6 +919,13 @@ void BalWindow::resizeEvent(QResizeEvent* event) {
   QTimer::singleShot(0, this, &BalWindow::applyFixedSize);
 }
 
+// The window manager frames the window after it is first shown and moves it
+// then, without resizing it: the frame it adds counts in the outer size.
+void BalWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  QTimer::singleShot(0, this, &BalWindow::applyFixedSize);
+}
+
 void BalWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (firstShow_) {
