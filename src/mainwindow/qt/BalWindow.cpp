@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "mainwindow/qt/ChamberPicture.h"
@@ -56,9 +57,18 @@ void applyShown(QWidget* w, const Control& c) {
 
 // A choice box whose popup is as wide as its longest item, measured when the
 // popup opens (measuring every list at start-up costs more than the window).
+// The mouse wheel changes only the box that has the focus, and never gives it
+// the focus: a turn of the wheel over the window must not pick a city or a
+// material in passing (a city overwrites the surface temperatures).
 class ChoiceBox : public QComboBox {
  public:
-  using QComboBox::QComboBox;
+  explicit ChoiceBox(QWidget* parent) : QComboBox(parent) { setFocusPolicy(Qt::StrongFocus); }
+  void wheelEvent(QWheelEvent* e) override {
+    if (hasFocus())
+      QComboBox::wheelEvent(e);
+    else
+      e->ignore();
+  }
   void showPopup() override {
     int widest = width();
     const QFontMetrics fm(font());

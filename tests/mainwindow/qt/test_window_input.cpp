@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWheelEvent>
 
 #include "Harness.h"
 #include "report/qt/MDIPrint.h"
@@ -210,6 +211,36 @@ class WindowInput : public QObject {
     QCOMPARE(h.bal.op.ClickKameraDlina.text(), std::string("75"));
     h.focus("ClickKameraSirina");
     QCOMPARE(h.edit("ClickKameraDlina")->text(), QString("75"));
+  }
+
+  // The wheel over a choice box changes it only while it has the focus.
+  void theWheelTurnsOnlyTheFocusedChoiceBox_data() {
+    QTest::addColumn<QString>("box");
+    QTest::newRow("city") << "ClickRegion";
+    QTest::newRow("wall material") << "ClickSteniStenaB";
+    QTest::newRow("chamber temperature") << "ClickTemperaturaKamera";
+  }
+  void theWheelTurnsOnlyTheFocusedChoiceBox() {
+    QFETCH(QString, box);
+    Harness h;
+    QVERIFY(h.active());
+    auto* combo = qobject_cast<QComboBox*>(h.w(box.toStdString()));
+    const auto wheel = [combo] {
+      const QPointF at(combo->width() / 2, combo->height() / 2);
+      QWheelEvent e(at, combo->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+      QApplication::sendEvent(combo, &e);
+    };
+    const QString before = combo->currentText();
+    h.focus("ClickTemperaturaStenaA");
+    h.type("ClickTemperaturaStenaA", "5");
+    wheel();
+    QCOMPARE(combo->currentText(), before);
+    QCOMPARE(h.bal.focus()->name(), std::string("ClickTemperaturaStenaA"));
+    QCOMPARE(h.edit("ClickTemperaturaStenaA")->text(), QString("5"));
+    h.focus(box.toStdString());
+    wheel();
+    QVERIFY(combo->currentText() != before);
   }
 
   void pickingACityFillsTheClimate_data() {
