@@ -262,8 +262,11 @@ QComboBox* BalWindow::edit(QWidget* parent, ComboBox& c, QRect r, const QString&
   widgetOf_[c.name()] = box;
   watch(c, box);
   watchLineEdit(c, box->lineEdit());
-  connect(box, &QComboBox::activated, this, [this, &c](int index) {
-    if (syncing_) return;
+  connect(box, &QComboBox::activated, this, [this, &c, box](int index) {
+    // Qt also reports a typed text that equals an item as picked when the
+    // box loses the focus; that is no pick, and running it would pull the
+    // focus back into the box.
+    if (syncing_ || !box->hasFocus()) return;
     act([&] { bal_.pickItem(c, index); });
     binder_.apply(c);
     syncFocus(true);

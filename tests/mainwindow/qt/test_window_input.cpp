@@ -82,19 +82,31 @@ class WindowInput : public QObject {
     if (from == to) QCOMPARE(h.edit(from.toStdString())->text(), before);  // Enter is never inserted
   }
 
+  void tabMovesTheFocusAndLeavesTheField_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("left");
+    QTest::newRow("text box") << "ClickKameraSirina" << "2," << "ClickKameraDlina" << "2,";
+    QTest::newRow("editable box") << "ClickVremiaKamera" << "30" << "ClickZapasKamera" << "24";
+    QTest::newRow("editable box, an item typed") << "ClickVremiaKamera" << "2" << "ClickZapasKamera" << "2";
+  }
   void tabMovesTheFocusAndLeavesTheField() {
+    QFETCH(QString, from);
+    QFETCH(QString, typed);
+    QFETCH(QString, to);
+    QFETCH(QString, left);
     Harness h;
     QVERIFY(h.active());
-    h.focus("ClickKameraSirina");
-    h.type("ClickKameraSirina", "2,");
-    QTest::keyClick(h.w("ClickKameraSirina"), Qt::Key_Tab);
-    QCOMPARE(h.focused(), QString("ClickKameraDlina"));
-    QCOMPARE(h.bal.focus()->name(), std::string("ClickKameraDlina"));
-    QCOMPARE(h.edit("ClickKameraSirina")->text(), QString("2,"));
-    QCOMPARE(h.edit("ClickKameraDlina")->text(), QString());
-    QTest::keyClick(h.w("ClickKameraDlina"), Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(h.focused(), QString("ClickKameraSirina"));
-    QCOMPARE(h.edit("ClickKameraDlina")->text(), QString("0"));
+    h.focus(from.toStdString());
+    QTest::keyClick(h.w(from.toStdString()), Qt::Key_A, Qt::ControlModifier);
+    h.type(from.toStdString(), typed);
+    QTest::keyClick(h.w(from.toStdString()), Qt::Key_Tab);
+    QCOMPARE(h.focused(), to);
+    QCOMPARE(h.bal.focus()->name(), to.toStdString());
+    QCOMPARE(h.edit(from.toStdString())->text(), left);
+    QTest::keyClick(h.w(to.toStdString()), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(h.focused(), from);
   }
 
   void tabOrderFollowsTheTable_data() {
