@@ -77,6 +77,7 @@ OprogrammeOkno::OprogrammeOkno(QWidget* parent) : QWidget(parent, Qt::Window) {
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setGeometry(330, 250, 90, 28);
   Command1->setDefault(true);
+  Command1->setFocus();  // Enter closes the window, as its default button says
   connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 
   // The load step.

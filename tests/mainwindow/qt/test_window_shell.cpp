@@ -238,6 +238,13 @@ class WindowShell : public QObject {
 
     QTest::mouseClick(about->Command1, Qt::LeftButton);
     QTRY_VERIFY(h.window->about() == nullptr);
+
+    // Opened anew, Enter closes it: its default button has the focus.
+    h.window->license()->close();
+    h.window->aboutAction()->trigger();
+    QVERIFY(QTest::qWaitForWindowActive(h.window->about()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(h.window->about() == nullptr);
   }
 
   void termsOfUseShowEvenWhenTheFileCannotBeWritten() {
