@@ -468,7 +468,8 @@ void BalWindow::buildPage1(QWidget* page) {
     list(page, op.ClickStekloSteni[s], twRect(1125, top, 1950, 315), row + QStringLiteral(", выбор остекления"));
     text(page, op.ClickTolcinaSteni[s], twRect(3195, top, 600, 330), row + QStringLiteral(", толщина стены"));
     text(page, op.ClickZapolnenSteni[s], twRect(3240, top, 600, 330), row + QStringLiteral(", заполнение %"));
-    list(page, op.ClickIzolaicii[s], twRect(4185, top, 1680, 315), row + QStringLiteral(", материал теплоизоляции"));
+    // Wide enough for "Пробковая плита".
+    list(page, op.ClickIzolaicii[s], twRect(4140, top, 1740, 315), row + QStringLiteral(", материал теплоизоляции"));
     text(page, op.ClickTolcinaIzolaicii[s], twRect(5940, top, 600, 330),
          row + QStringLiteral(", толщина теплоизоляции"));
     text(page, op.ClickTemperatura[s], twRect(6840, top, 600, 330), row + QStringLiteral(", температура снаружи"));

@@ -2,6 +2,8 @@
 // terms of use.
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QStyleOptionComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -95,6 +97,23 @@ class WindowShell : public QObject {
     QFETCH(QString, name);
     Harness h;
     QCOMPARE(h.w(field.toStdString())->accessibleName(), name);
+  }
+
+  // Whatever item a choice box holds, it shows it whole.
+  void everyChoiceShowsWhole() {
+    Harness h;
+    QStringList cut;
+    for (QComboBox* box : h.window->findChildren<QComboBox*>()) {
+      QStyleOptionComboBox option;
+      option.initFrom(box);
+      option.editable = box->isEditable();
+      const int room = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width();
+      const QFontMetrics m(box->font());
+      for (int i = 0; i < box->count(); ++i)
+        if (m.horizontalAdvance(box->itemText(i)) > room)
+          cut << QStringLiteral("%1: '%2'").arg(box->objectName(), box->itemText(i));
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
   }
 
   void theMenuHasFiveItems() {
