@@ -31,6 +31,17 @@ class Style : public QProxyStyle {
     }
     QProxyStyle::drawControl(element, option, painter, widget);
   }
+  // A pick list's text may run two pixels further right, into the empty
+  // margin before the arrow: the insulation boxes of the enclosure page then
+  // show their longest material whole at their fixed width.
+  QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                       const QWidget* widget) const override {
+    QRect r = QProxyStyle::subControlRect(control, option, sub, widget);
+    const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+    if (control == CC_ComboBox && sub == SC_ComboBoxEditField && box != nullptr && !box->editable)
+      r.adjust(0, 0, 2, 0);
+    return r;
+  }
 };
 
 }  // namespace

@@ -430,6 +430,9 @@ void BalWindow::buildCharacteristics(QGroupBox* har) {
     page->setGeometry(twRect(3800, 490, 7845, 5415));
     bindCommon(bal_.Frame5[i], page);
   }
+  // The pages reach up under the buttons' lower edge: the buttons lie above
+  // them, so a press anywhere on a button reaches it.
+  for (const Widget& b : bal_.Parametr) widgetOf_[b.name()]->raise();
   buildPage1(widgetOf_["Frame5(1)"]);
   buildPage2(widgetOf_["Frame5(2)"]);
   buildPage3(widgetOf_["Frame5(3)"]);
@@ -461,15 +464,14 @@ void BalWindow::buildPage1(QWidget* page) {
     // A caption never narrower than its text: the first control starts at
     // Left 1125, so there is room.
     QRect cap = twRect(405, top + 45, kCaptionWidth[s], 195);
-    cap.setWidth(std::max(cap.width(), fm.horizontalAdvance(row) + 2));
+    cap.setWidth(std::max(cap.width(), fm.horizontalAdvance(row)));
     cap.setHeight(std::max(cap.height(), fm.height()));
     caption(page, row, cap);
     list(page, op.ClickSteni[s], twRect(1170, top, 1680, 315), row + QStringLiteral(", материал стен"));
     list(page, op.ClickStekloSteni[s], twRect(1125, top, 1950, 315), row + QStringLiteral(", выбор остекления"));
     text(page, op.ClickTolcinaSteni[s], twRect(3195, top, 600, 330), row + QStringLiteral(", толщина стены"));
     text(page, op.ClickZapolnenSteni[s], twRect(3240, top, 600, 330), row + QStringLiteral(", заполнение %"));
-    // Wide enough for "Пробковая плита".
-    list(page, op.ClickIzolaicii[s], twRect(4140, top, 1740, 315), row + QStringLiteral(", материал теплоизоляции"));
+    list(page, op.ClickIzolaicii[s], twRect(4185, top, 1680, 315), row + QStringLiteral(", материал теплоизоляции"));
     text(page, op.ClickTolcinaIzolaicii[s], twRect(5940, top, 600, 330),
          row + QStringLiteral(", толщина теплоизоляции"));
     text(page, op.ClickTemperatura[s], twRect(6840, top, 600, 330), row + QStringLiteral(", температура снаружи"));

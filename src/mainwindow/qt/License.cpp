@@ -28,7 +28,7 @@ License::License(QWidget* parent, const QString& filePath) : QWidget(parent, Qt:
   Command1 = new QPushButton(QStringLiteral("Я принимаю условия соглашения"), this);
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setGeometry(text.left() + (text.width() - button.width()) / 2, text.bottom() + 10, button.width(),
-                        button.height() + 4);
+                        button.height());
   connect(Command1, &QPushButton::clicked, this, &QWidget::close);
   setFixedSize(text.width() + 2 * text.left(), Command1->geometry().bottom() + 10);
 

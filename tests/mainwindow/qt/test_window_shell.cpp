@@ -19,6 +19,7 @@
 #include "Harness.h"
 #include "mainwindow/OProgramme.h"
 #include "mainwindow/qt/QtPrompter.h"
+#include "mainwindow/qt/Twips.h"
 #include "projectfiles/Cp1251.h"
 
 using namespace kalteron;
@@ -97,6 +98,30 @@ class WindowShell : public QObject {
     QFETCH(QString, name);
     Harness h;
     QCOMPARE(h.w(field.toStdString())->accessibleName(), name);
+  }
+
+  // Positions and sizes in twips, as the enclosure page and the page buttons
+  // are drawn up.
+  void controlsSitWhereTheLayoutPutsThem_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("page") << "Frame5(4)" << QRect(3800, 490, 7845, 5415);
+    QTest::newRow("page button") << "Parametr(5)" << QRect(9615, 270, 1995, 330);
+    QTest::newRow("header, column 2") << "SteniNadpis(1)" << QRect(2970, 465, 1005, 420);
+    QTest::newRow("wall material") << "ClickSteniStenaA" << QRect(1170, 870, 1680, 315);
+    QTest::newRow("glazing") << "ClickStekloSteniPol" << QRect(1125, 4785, 1950, 315);
+    QTest::newRow("glazed share") << "ClickZapolnenSteniStenaB" << QRect(3240, 1455, 600, 330);
+    QTest::newRow("insulation") << "ClickIzolaiciiPotolok" << QRect(4185, 4200, 1680, 315);
+    QTest::newRow("insulation thickness") << "ClickTolcinaIzolaiciiStenaG" << QRect(5940, 2625, 600, 330);
+    QTest::newRow("temperature") << "ClickTemperaturaStenaV" << QRect(6840, 2040, 600, 330);
+    QTest::newRow("copy button") << "ClickSteniPoPervoiStroke2" << QRect(2655, 3660, 2595, 285);
+  }
+  void controlsSitWhereTheLayoutPutsThem() {
+    QFETCH(QString, control);
+    QFETCH(QRect, twips);
+    Harness h;
+    QCOMPARE(h.w(control.toStdString())->geometry(),
+             twRect(twips.left(), twips.top(), twips.width(), twips.height()));
   }
 
   // Whatever item a choice box holds, it shows it whole.
