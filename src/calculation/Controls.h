@@ -64,11 +64,10 @@ class Control {
   std::uint64_t revision_ = 1;
 };
 
-// A text box (T) or, as `Label`, a caption without input.
-class TextBox : public Control {
+// A control whose value is a typed text: a text box or an editable choice box.
+class TextField : public Control {
  public:
-  TextBox(std::string name, std::string text, Kind kind = Kind::T)
-      : Control(std::move(name), kind), text_(std::move(text)) {}
+  TextField(std::string name, Kind kind, std::string text) : Control(std::move(name), kind), text_(std::move(text)) {}
   const std::string& text() const { return text_; }
   void setText(const std::string& t) { change(text_, t); }
 
@@ -80,6 +79,13 @@ class TextBox : public Control {
  private:
   std::string text_;
   std::string emptyDefault_ = "0";
+};
+
+// A text box (T) or, as `Label`, a caption without input.
+class TextBox : public TextField {
+ public:
+  TextBox(std::string name, std::string text, Kind kind = Kind::T)
+      : TextField(std::move(name), kind, std::move(text)) {}
 };
 
 class Label : public TextBox {
@@ -139,21 +145,13 @@ class ListBox : public Control, public ItemList {
 };
 
 // An editable choice box (E): any text; its list offers usual values.
-class ComboBox : public Control, public ItemList {
+class ComboBox : public TextField, public ItemList {
  public:
-  ComboBox(std::string name, std::string text) : Control(std::move(name), Kind::E), text_(std::move(text)) {}
-  const std::string& text() const { return text_; }
-  void setText(const std::string& t) { change(text_, t); }
+  ComboBox(std::string name, std::string text) : TextField(std::move(name), Kind::E, std::move(text)) {}
   void addItem(const std::string& item) {
     items_.push_back(item);
     touch();
   }
-  const std::string& emptyDefault() const { return emptyDefault_; }
-  void setEmptyDefault(std::string d) { emptyDefault_ = std::move(d); }
-
- private:
-  std::string text_;
-  std::string emptyDefault_ = "0";
 };
 
 // A check box (K): 0 clear, 1 checked, 2 greyed (counts as not 0).

@@ -8,12 +8,6 @@ namespace kalteron {
 
 namespace {
 
-template <typename Field>
-float readSingle(const Field& f) {
-  if (const auto v = parseSingle(f.text())) return *v;
-  return parseSingle(f.emptyDefault()).value_or(0.0f);
-}
-
 // Counts the entries and the nesting of the driver.
 struct Vhod {
   explicit Vhod(RaschetState& s) : st(s) {
@@ -73,9 +67,12 @@ bool defaultChoices(OpisanieKamery& op) {
 
 }  // namespace
 
-float chislo(const TextBox& field) { return readSingle(field); }
-float chislo(const ComboBox& field) { return readSingle(field); }
-double chisloDouble(const TextBox& field) {
+float chislo(const TextField& field) {
+  if (const auto v = parseSingle(field.text())) return *v;
+  return parseSingle(field.emptyDefault()).value_or(0.0f);
+}
+
+double chisloDouble(const TextField& field) {
   if (const auto v = parseDouble(field.text())) return *v;
   return parseDouble(field.emptyDefault()).value_or(0.0);
 }

@@ -25,9 +25,8 @@ void RaschetVse(Kamera& k);
 
 // Reads a numeric field as a single-precision number, converted at the moment
 // of use. A text that is not a number reads as the field's empty default.
-float chislo(const TextBox& field);
-float chislo(const ComboBox& field);
-double chisloDouble(const TextBox& field);
+float chislo(const TextField& field);
+double chisloDouble(const TextField& field);
 
 // The component calculations of one complete pass, in their binding order.
 void RaschetKomponenty(Kamera& k);

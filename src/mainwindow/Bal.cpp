@@ -37,9 +37,7 @@ void Bal::oformit() {
   for (std::size_t i = 1; i < Frame5.size(); ++i) Frame5[i].setVisible(false);
 
   for (const PraviloPolia& p : pravilaPolei()) {
-    Control* c = find(std::string(p.pole));
-    if (auto* t = dynamic_cast<TextBox*>(c)) t->setEmptyDefault(std::string(p.pusto));
-    if (auto* e = dynamic_cast<ComboBox*>(c)) e->setEmptyDefault(std::string(p.pusto));
+    if (auto* f = dynamic_cast<TextField*>(find(std::string(p.pole)))) f->setEmptyDefault(std::string(p.pusto));
   }
 
   const auto na = [this](int page, std::initializer_list<Control*> cs) {

@@ -49,16 +49,20 @@ bool cifra(std::string_view ch) { return ch.size() == 1 && ch[0] >= '0' && ch[0]
 
 // ---- the text of a typed field, whichever kind of box holds it ------------
 
-const std::string* tekst(const Control* c) {
-  if (c == nullptr) return nullptr;
-  if (c->kind() == Kind::T) return &static_cast<const TextBox*>(c)->text();
-  if (c->kind() == Kind::E) return &static_cast<const ComboBox*>(c)->text();
-  return nullptr;
+// A text box or an editable choice box; nullptr for anything else, labels
+// included.
+TextField* pole(Control* c) {
+  if (c == nullptr || (c->kind() != Kind::T && c->kind() != Kind::E)) return nullptr;
+  return static_cast<TextField*>(c);
+}
+
+const std::string* tekst(Control* c) {
+  const TextField* f = pole(c);
+  return f != nullptr ? &f->text() : nullptr;
 }
 
 void zapisat(Control& c, const std::string& t) {
-  if (c.kind() == Kind::T) static_cast<TextBox&>(c).setText(t);
-  if (c.kind() == Kind::E) static_cast<ComboBox&>(c).setText(t);
+  if (TextField* f = pole(&c)) f->setText(t);
 }
 
 bool verno(const Popravka& p, float v, float vozduh) {
@@ -289,11 +293,9 @@ void Bal::pickItem(Control& box, int index) {
 
 void Bal::pickItem(const std::string& name, const std::string& item) {
   Control* c = find(name);
-  if (c == nullptr) return;
-  int index = -1;
-  if (auto* l = dynamic_cast<ListBox*>(c)) index = l->indexOf(item);
-  if (auto* e = dynamic_cast<ComboBox*>(c)) index = e->indexOf(item);
-  if (index >= 0) pickItem(*c, index);
+  const auto* list = dynamic_cast<const ItemList*>(c);
+  if (list == nullptr) return;
+  if (const int index = list->indexOf(item); index >= 0) pickItem(*c, index);
 }
 
 void Bal::clickCheck(CheckBox& box) {

@@ -155,14 +155,12 @@ std::string tekstPolia(const PoleProekta& pole) {
   switch (c->kind()) {
     case Kind::L:
       return static_cast<ListBox*>(c)->text();
-    case Kind::E:
-      return static_cast<ComboBox*>(c)->text();
     case Kind::K:
       return intToText(static_cast<CheckBox*>(c)->value());
     case Kind::O:
       return static_cast<OptionGroup*>(c)->value(pole.option) ? "True" : "False";
     default:
-      return static_cast<TextBox*>(c)->text();
+      return static_cast<TextField*>(c)->text();
   }
 }
 
@@ -177,9 +175,6 @@ void ustanovitPole(const PoleProekta& pole, std::string_view text) {
       box->setText(t);
       return;
     }
-    case Kind::E:
-      static_cast<ComboBox*>(c)->setText(t);
-      return;
     case Kind::K:
       static_cast<CheckBox*>(c)->setValue(chitatFlazhok(text));
       return;
@@ -187,7 +182,7 @@ void ustanovitPole(const PoleProekta& pole, std::string_view text) {
       ustanovitOpciu(*static_cast<OptionGroup*>(c), pole.option, text);
       return;
     default:
-      static_cast<TextBox*>(c)->setText(t);
+      static_cast<TextField*>(c)->setText(t);
       return;
   }
 }
