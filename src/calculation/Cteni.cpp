@@ -32,12 +32,12 @@ void RaschetCteni(Kamera& k) {
     st.gMaterialSteni[s] = op.ClickSteni[s].text();
     st.gSteklo[s] = op.ClickStekloSteni[s].text();
     st.gIzolaicia[s] = op.ClickIzolaicii[s].text();
+    temperatura[s] = chislo(op.ClickTemperatura[s]);
+    tolcinaSteni[s] = chislo(op.ClickTolcinaSteni[s]);
+    zapolnen[s] = chislo(op.ClickZapolnenSteni[s]);
+    tolcinaIzolaicii[s] = chislo(op.ClickTolcinaIzolaicii[s]);
   }
-  for (std::size_t s = 0; s < kSurfaces; ++s) temperatura[s] = chislo(op.ClickTemperatura[s]);
   st.gTemperaturaStenaA = temperatura[0];
-  for (std::size_t s = 0; s < kSurfaces; ++s) tolcinaSteni[s] = chislo(op.ClickTolcinaSteni[s]);
-  for (std::size_t s = 0; s < kSurfaces; ++s) zapolnen[s] = chislo(op.ClickZapolnenSteni[s]);
-  for (std::size_t s = 0; s < kSurfaces; ++s) tolcinaIzolaicii[s] = chislo(op.ClickTolcinaIzolaicii[s]);
 
   const bool pavilion = op.Option1.value(1);
   double summa = 0;

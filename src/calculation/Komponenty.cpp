@@ -72,6 +72,4 @@ float summa12(const RaschetState& st) {
   return s;
 }
 
-bool ohlajdenie(const OpisanieKamery& op) { return op.ClickRejim.text() == "Охлаждение"; }
-
 }  // namespace kalteron

@@ -51,7 +51,4 @@ float plotnostVozduha(float temperatura);
 // Sum of the twelve components before the air coolers, in their fixed order.
 float summa12(const RaschetState& st);
 
-// True in the cooling regime.
-bool ohlajdenie(const OpisanieKamery& op);
-
 }  // namespace kalteron

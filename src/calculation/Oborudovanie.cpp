@@ -1,9 +1,7 @@
 // Equipment: fresh-air ventilation, incandescent lamps, electric motors and
 // other equipment, shown together as one component.
-#include <cmath>
 
 #include "calculation/Komponenty.h"
-#include "calculation/Numbers.h"
 
 namespace kalteron {
 
@@ -21,7 +19,7 @@ void RaschetVentilasia(Kamera& k) {
   TextBox& kratnost = op.ClickVentilasiaKratnost;
   if (op.ClickVentilasiaKratnostSamostoiatelno.value() == 0) {
     // Air changes per day from the volume, and only for produce that respires.
-    if (st.gKameraObiem > 0) kratnost.setText(doubleToText(roundHalfEven(70.0 / std::sqrt(st.gKameraObiem), 2)));
+    if (st.gKameraObiem > 0) kratnost.setText(avtoKratnost(st.gKameraObiem));
     if (st.gTeplopritokDihanie == 0) kratnost.setText("0");
     kratnost.setEnabled(false);
   } else {

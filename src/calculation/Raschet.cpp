@@ -1,6 +1,8 @@
 #include "calculation/Raschet.h"
 
 #include <algorithm>
+#include <cmath>
+#include <span>
 
 #include "calculation/Numbers.h"
 
@@ -40,28 +42,22 @@ bool defaultChoices(OpisanieKamery& op) {
       return true;
     }
   }
-  for (auto& box : op.ClickSteni) {
-    if (box.text().empty()) {
-      box.setText("Железобетон");
-      return true;
+  // The first empty box of a column takes the text.
+  const auto pervyiPustoi = [](std::span<ListBox> boxes, const char* text) {
+    for (auto& box : boxes) {
+      if (box.text().empty()) {
+        box.setText(text);
+        return true;
+      }
     }
-  }
-  for (auto& box : op.ClickIzolaicii) {
-    if (box.text().empty()) {
-      box.setText("Пенополиуретан");
-      return true;
-    }
-  }
-  for (int s = 0; s < kSurfaces - 1; ++s) {
-    auto& box = op.ClickStekloSteni[static_cast<std::size_t>(s)];
-    if (box.text().empty()) {
-      box.setText("Стекло 10 мм.");
-      return true;
-    }
-  }
+    return false;
+  };
+  const std::span<ListBox> steklo(op.ClickStekloSteni);
+  if (pervyiPustoi(op.ClickSteni, "Железобетон") || pervyiPustoi(op.ClickIzolaicii, "Пенополиуретан") ||
+      pervyiPustoi(steklo.first(kSurfaces - 1), "Стекло 10 мм."))
+    return true;
   // The floor glazing is the last default, and the pass goes on after it.
-  auto& floor = op.ClickStekloSteni[kSurfaces - 1];
-  if (floor.text().empty()) floor.setText("Стекло 10 мм.");
+  pervyiPustoi(steklo.last(1), "Стекло 10 мм.");
   return false;
 }
 
@@ -75,6 +71,12 @@ float chislo(const TextField& field) {
 double chisloDouble(const TextField& field) {
   if (const auto v = parseDouble(field.text())) return *v;
   return parseDouble(field.emptyDefault()).value_or(0.0);
+}
+
+bool ohlajdenie(const OpisanieKamery& op) { return op.ClickRejim.text() == "Охлаждение"; }
+
+std::string avtoKratnost(float obiem) {
+  return doubleToText(roundHalfEven(70.0 / std::sqrt(static_cast<double>(obiem)), 2));
 }
 
 void RaschetVse(Kamera& k) {

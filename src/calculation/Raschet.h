@@ -1,6 +1,8 @@
 // The recalculation driver: the one entry point of the calculation.
 #pragma once
 
+#include <string>
+
 #include "calculation/OpisanieKamery.h"
 #include "calculation/RaschetState.h"
 #include "calculation/RezultatyRascheta.h"
@@ -27,6 +29,13 @@ void RaschetVse(Kamera& k);
 // of use. A text that is not a number reads as the field's empty default.
 float chislo(const TextField& field);
 double chisloDouble(const TextField& field);
+
+// True in the cooling regime.
+bool ohlajdenie(const OpisanieKamery& op);
+
+// The automatic air-change rate of a chamber, changes a day: 70 / sqrt(volume)
+// to two decimals, as the rate field shows it. The volume must be above 0.
+std::string avtoKratnost(float obiem);
 
 // The component calculations of one complete pass, in their binding order.
 void RaschetKomponenty(Kamera& k);

@@ -171,7 +171,7 @@ void Bal::ClickRegion_Click() {
 }
 
 void Bal::ClickRejim_Click() {
-  const bool cooling = op.ClickRejim.text() == "Охлаждение";
+  const bool cooling = ohlajdenie(op);
   ProduktText3.setVisible(!cooling);
   op.ClickProduktHranMassa.setVisible(!cooling);
   ProduktText4.setText(cooling ? "Охлаждаемая масса кг." : "Суточный оборот кг.");

@@ -1,6 +1,5 @@
 // The commands and switches of the pages, the page buttons and the questions
 // asked when the window closes.
-#include <cmath>
 
 #include "calculation/Numbers.h"
 #include "mainwindow/Bal.h"
@@ -19,7 +18,7 @@ void Bal::ClickZagruzkaPolnaia_Click() {
   if (op.ClickZagruzkaOborot.value(1)) st.gZagruzkaKoeff = 0.5f;
   st.gZagruzkaMassa = st.gKameraPlosad * visota * plotnost * st.gZagruzkaKoeff;
   op.ClickProduktHranMassa.setText(format0(st.gZagruzkaMassa));
-  if (op.ClickRejim.text() == "Охлаждение")
+  if (ohlajdenie(op))
     op.ClickProduktSutkiOborot.setText(format0(st.gZagruzkaMassa));
   else
     op.ClickProduktSutkiOborot.setText(format0(static_cast<double>(st.gZagruzkaMassa) * 0.1));
@@ -46,8 +45,7 @@ void Bal::ClickVentilasiaKratnostSamostoiatelno_Click() {
   TextBox& kratnost = op.ClickVentilasiaKratnost;
   if (op.ClickVentilasiaKratnostSamostoiatelno.value() == 0) {
     kratnost.setText("0");
-    if (st.gKameraObiem > 0)
-      kratnost.setText(doubleToText(roundHalfEven(70.0 / std::sqrt(static_cast<double>(st.gKameraObiem)), 2)));
+    if (st.gKameraObiem > 0) kratnost.setText(avtoKratnost(st.gKameraObiem));
     kratnost.setEnabled(false);
   } else {
     kratnost.setEnabled(true);
@@ -71,19 +69,16 @@ namespace {
 // choice box that changes runs its handler; a text field takes the text as
 // it is.
 void poPervoi(OpisanieKamery& op, std::size_t last) {
-  const auto spisok = [last](std::array<ListBox, kSurfaces>& col) {
+  const auto stolbec = [last](auto& col) {
     for (std::size_t r = 1; r <= last; ++r) col[r].setText(col[0].text());
   };
-  const auto tekst = [last](std::array<TextBox, kSurfaces>& col) {
-    for (std::size_t r = 1; r <= last; ++r) col[r].setText(col[0].text());
-  };
-  spisok(op.ClickSteni);
-  tekst(op.ClickTolcinaSteni);
-  spisok(op.ClickStekloSteni);
-  tekst(op.ClickZapolnenSteni);
-  spisok(op.ClickIzolaicii);
-  tekst(op.ClickTolcinaIzolaicii);
-  tekst(op.ClickTemperatura);
+  stolbec(op.ClickSteni);
+  stolbec(op.ClickTolcinaSteni);
+  stolbec(op.ClickStekloSteni);
+  stolbec(op.ClickZapolnenSteni);
+  stolbec(op.ClickIzolaicii);
+  stolbec(op.ClickTolcinaIzolaicii);
+  stolbec(op.ClickTemperatura);
 }
 
 }  // namespace
