@@ -1,8 +1,5 @@
 #include "projectfiles/OpenSave.h"
 
-#include <filesystem>
-#include <system_error>
-#include <utility>
 
 #include "calculation/Numbers.h"
 #include "mainwindow/Bal.h"
@@ -224,18 +221,8 @@ void prochitatProekt(Bal& bal, const ProfileFile& file) {
 }
 
 bool SaveRaschet(Bal& bal, const std::string& nameFile) {
-  const std::string path = nameFile + std::string(kRasshirenieProekta);
-  ProfileFile file;
-  std::error_code ec;
-  if (std::filesystem::exists(path, ec)) {
-    // Lines of other origin must survive, so a file that cannot be read is
-    // not replaced.
-    const auto bytes = readWholeFile(path);
-    if (!bytes) return false;
-    file = ProfileFile::parse(*bytes);
-  }
-  zapisatProekt(bal, file);
-  return writeWholeFile(path, file.bytes());
+  return rewriteProfile(nameFile + std::string(kRasshirenieProekta),
+                        [&](ProfileFile& file) { zapisatProekt(bal, file); });
 }
 
 bool OpenRaschet(Bal& bal, const std::string& nameFile) {

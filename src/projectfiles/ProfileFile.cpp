@@ -227,16 +227,20 @@ std::string ReadIniString(const std::string& file, std::string_view section, std
   return v ? *v : std::string(deflt);
 }
 
-bool WriteIniString(const std::string& file, std::string_view section, std::string_view key, std::string_view value) {
+bool rewriteProfile(const std::string& path, const std::function<void(ProfileFile&)>& edit) {
   ProfileFile f;
   std::error_code ec;
-  if (std::filesystem::exists(file, ec)) {
-    const auto bytes = readWholeFile(file);
+  if (std::filesystem::exists(path, ec)) {
+    const auto bytes = readWholeFile(path);
     if (!bytes) return false;
     f = ProfileFile::parse(*bytes);
   }
-  f.set(section, key, value);
-  return writeWholeFile(file, f.bytes());
+  edit(f);
+  return writeWholeFile(path, f.bytes());
+}
+
+bool WriteIniString(const std::string& file, std::string_view section, std::string_view key, std::string_view value) {
+  return rewriteProfile(file, [&](ProfileFile& f) { f.set(section, key, value); });
 }
 
 }  // namespace kalteron

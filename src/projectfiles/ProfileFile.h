@@ -15,6 +15,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -57,6 +58,12 @@ std::optional<std::string> readWholeFile(const std::string& path);
 // written. An existing file that may not be written is left alone. Returns
 // false when anything failed.
 bool writeWholeFile(const std::string& path, std::string_view bytes);
+
+// Reads the file (none yet counts as empty), lets `edit` change it and writes
+// it back whole with writeWholeFile. A file that exists but cannot be read is
+// not replaced, so lines of other origin survive. Returns false when the file
+// could not be read or written; it is then unchanged.
+bool rewriteProfile(const std::string& path, const std::function<void(ProfileFile&)>& edit);
 
 // One key, read from the file as it is now: the value, or `deflt` when the
 // file, the section or the key is absent.

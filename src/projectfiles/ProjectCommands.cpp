@@ -25,6 +25,14 @@ bool containsKltNoCase(const std::string& name) {
 // follows it).
 std::string bezRasshirenia(const std::string& full) { return full.substr(0, full.size() - 4); }
 
+clsOpenDialog dialogProekta(const char* title) {
+  clsOpenDialog d;
+  d.setStartFolder("c:/");
+  d.setStrTitle(title);
+  d.setStrFilter(kFilterProekta);
+  return d;
+}
+
 }  // namespace
 
 std::string neSohranen(const std::string& path) { return "Файл не может быть сохранен !\n" + path; }
@@ -45,10 +53,7 @@ void ProjectCommands::Otkryt() {
 }
 
 bool ProjectCommands::SaveNameFileOpen() {
-  clsOpenDialog d;
-  d.setStartFolder("c:/");
-  d.setStrTitle("Открыть");
-  d.setStrFilter(kFilterProekta);
+  clsOpenDialog d = dialogProekta("Открыть");
   if (d.OpenDialogFileName(dialogs_).empty()) return false;
   if (!containsKltNoCase(d.strFileName())) {
     prompter_.message(kNeOtkryt);
@@ -64,10 +69,7 @@ bool ProjectCommands::SaveNameFileOpen() {
 }
 
 bool ProjectCommands::SaveNameFileSave() {
-  clsOpenDialog d;
-  d.setStartFolder("c:/");
-  d.setStrTitle("Сохранить");
-  d.setStrFilter(kFilterProekta);
+  clsOpenDialog d = dialogProekta("Сохранить");
   if (d.SaveDialogFileName(dialogs_, bal_.op.ClickZakazsik.text()).empty()) return false;
   NameFile = d.strFullName();
   if (containsKltNoCase(d.strFileName())) NameFile = bezRasshirenia(d.strFullName());
