@@ -61,13 +61,14 @@ std::array<std::string, kSurfaces> perSurfaceNames(const char* prefix) {
 template <std::size_t N>
 void zagruzitMaterialy(RefTable& t, const std::array<dannye::StrokaMaterialDannye, N>& dannye) {
   t = RefTable(kMaxStrok, kMaxStolbcov);
-  for (std::size_t k = 0; k < N; ++k) t.set(static_cast<int>(k + 1), 1, dannye[k].nazvanie);
   for (std::size_t k = 0; k < N; ++k) {
     const auto& d = dannye[k];
+    const int r = static_cast<int>(k + 1);
+    t.set(r, 1, d.nazvanie);
     if (d.celoe)
-      t.set(static_cast<int>(k + 1), 2, static_cast<std::int16_t>(d.znachenie));
+      t.set(r, 2, static_cast<std::int16_t>(d.znachenie));
     else
-      t.set(static_cast<int>(k + 1), 2, d.znachenie);
+      t.set(r, 2, d.znachenie);
   }
 }
 
