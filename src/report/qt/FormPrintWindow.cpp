@@ -105,7 +105,6 @@ FormPrintWindow::~FormPrintWindow() { Form_Unload(); }
 
 void FormPrintWindow::Form_Load(std::chrono::year_month_day today) {
   if (loaded_) return;
-  hooked_ = true;
   page_.Form_Load(bal_, today);
   sheet_ = new FormPrintSheet(page_, this);
   setWidget(sheet_);
@@ -117,7 +116,6 @@ void FormPrintWindow::Form_Load(std::chrono::year_month_day today) {
 void FormPrintWindow::Form_Unload() {
   if (!loaded_) return;
   loaded_ = false;
-  hooked_ = false;
   if (mainWindow_) mainWindow_->setEnabled(true);
 }
 
@@ -171,7 +169,7 @@ void FormPrintWindow::wheelEvent(QWheelEvent* event) {
     return;
   }
   event->accept();
-  if (!hooked_) return;
+  if (!loaded_) return;
   const unsigned keys = (event->modifiers() != Qt::NoModifier ? 1u : 0u) | (event->buttons() != Qt::NoButton ? 2u : 0u);
   bal_.ScrollStep = shagKolesa(bal_.ScrollStep, event->angleDelta().y(), keys);
   setWindowTitle(QString::number(bal_.ScrollStep));

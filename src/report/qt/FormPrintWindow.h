@@ -79,7 +79,8 @@ class FormPrintWindow : public QMdiSubWindow {
   QPointer<QWidget> mainWindow_;
   FormPrint page_;
   FormPrintSheet* sheet_ = nullptr;
-  bool hooked_ = false;
+  // Between the load and the unload: the page answers the wheel and keeps the
+  // main window disabled.
   bool loaded_ = false;
 };
 
