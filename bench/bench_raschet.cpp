@@ -1,5 +1,5 @@
-// The cost of one complete recalculation of a filled chamber description and
-// of the whole start-up (catalogue, lists and the cascade of defaults).
+// The cost of one complete recalculation of a filled chamber description.
+// The start-up is timed in bench_startup.cpp.
 #include <benchmark/benchmark.h>
 
 #include "mainwindow/Bal.h"
@@ -55,14 +55,5 @@ void BM_RaschetVse(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RaschetVse);
-
-void BM_Zapusk(benchmark::State& state) {
-  for (auto _ : state) {
-    Bal bal;
-    bal.Form_Load();
-    benchmark::DoNotOptimize(bal.st.gTeplopritokSummKoeff);
-  }
-}
-BENCHMARK(BM_Zapusk)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
