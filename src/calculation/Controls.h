@@ -102,14 +102,22 @@ class Widget : public Control {
 // Item list shared by both choice boxes.
 class ItemList {
  public:
+  virtual ~ItemList() = default;
   const std::vector<std::string>& items() const { return items_; }
   int indexOf(const std::string& t) const {
     for (std::size_t i = 0; i < items_.size(); ++i)
       if (items_[i] == t) return static_cast<int>(i);
     return -1;
   }
+  void addItem(const std::string& item) {
+    items_.push_back(item);
+    itemsChanged();
+  }
 
  protected:
+  // The box counts the change of its list as a change it shows.
+  virtual void itemsChanged() = 0;
+
   std::vector<std::string> items_;
 };
 
@@ -127,10 +135,6 @@ class ListBox : public Control, public ItemList {
     const std::string next = indexOf(t) >= 0 ? t : std::string();
     if (change(text_, next) && onClick) onClick();
   }
-  void addItem(const std::string& item) {
-    items_.push_back(item);
-    touch();
-  }
   // Empties the list and the choice, without running the handler.
   void clear() {
     items_.clear();
@@ -141,6 +145,8 @@ class ListBox : public Control, public ItemList {
   std::function<void()> onClick;
 
  private:
+  void itemsChanged() override { touch(); }
+
   std::string text_;
 };
 
@@ -148,10 +154,9 @@ class ListBox : public Control, public ItemList {
 class ComboBox : public TextField, public ItemList {
  public:
   ComboBox(std::string name, std::string text) : TextField(std::move(name), Kind::E, std::move(text)) {}
-  void addItem(const std::string& item) {
-    items_.push_back(item);
-    touch();
-  }
+
+ private:
+  void itemsChanged() override { touch(); }
 };
 
 // A check box (K): 0 clear, 1 checked, 2 greyed (counts as not 0).

@@ -2,7 +2,6 @@
 // each control holds when the window loads.
 #pragma once
 
-#include <functional>
 #include <vector>
 
 #include "calculation/Controls.h"

@@ -96,22 +96,18 @@ void Bal::Form_Load() {
   // column in turn, so the search starts at the last box hit.
   struct Spisok {
     const std::string* name;
-    ListBox* l;
-    ComboBox* e;
+    ItemList* list;
   };
   std::vector<Spisok> spiski;
-  for (Control* c : controls_) {
-    if (auto* l = dynamic_cast<ListBox*>(c)) spiski.push_back({&c->name(), l, nullptr});
-    if (auto* e = dynamic_cast<ComboBox*>(c)) spiski.push_back({&c->name(), nullptr, e});
-  }
+  for (Control* c : controls_)
+    if (auto* list = dynamic_cast<ItemList*>(c)) spiski.push_back({&c->name(), list});
   std::size_t posledni = 0;
   ZagruzitBasa(basa, [&](std::string_view box, std::string_view item) {
     for (std::size_t n = 0; n < spiski.size(); ++n) {
       const std::size_t i = (posledni + n) % spiski.size();
       const std::string& name = *spiski[i].name;
       if (name.size() != box.size() || name != box) continue;
-      if (spiski[i].l) spiski[i].l->addItem(std::string(item));
-      if (spiski[i].e) spiski[i].e->addItem(std::string(item));
+      spiski[i].list->addItem(std::string(item));
       posledni = i;
       return;
     }
