@@ -28,9 +28,8 @@ constexpr std::array<const char*, kSurfaces> kWallCaptions = {" Стена  А",
 // The text a control shows: a field's text, a list's choice, a label's caption.
 std::string shown(const Bal& bal, const std::string& name) {
   const Control* c = bal.find(name);
-  if (const auto* t = dynamic_cast<const TextBox*>(c)) return t->text();
+  if (const auto* t = dynamic_cast<const TextField*>(c)) return t->text();
   if (const auto* l = dynamic_cast<const ListBox*>(c)) return l->text();
-  if (const auto* e = dynamic_cast<const ComboBox*>(c)) return e->text();
   throw std::logic_error("the report copies a field the main window does not have: " + name);
 }
 

@@ -12,12 +12,10 @@ using namespace kalteron;
 namespace {
 
 void print(const Control& c) {
-  if (const auto* t = dynamic_cast<const TextBox*>(&c)) {
+  if (const auto* t = dynamic_cast<const TextField*>(&c)) {
     std::cout << c.name() << '=' << t->text() << '\n';
   } else if (const auto* l = dynamic_cast<const ListBox*>(&c)) {
     std::cout << c.name() << '=' << l->text() << '\n';
-  } else if (const auto* e = dynamic_cast<const ComboBox*>(&c)) {
-    std::cout << c.name() << '=' << e->text() << '\n';
   } else if (const auto* k = dynamic_cast<const CheckBox*>(&c)) {
     std::cout << c.name() << '=' << k->value() << '\n';
   } else if (const auto* o = dynamic_cast<const OptionGroup*>(&c)) {
