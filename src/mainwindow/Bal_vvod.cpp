@@ -198,7 +198,7 @@ Bal::KeyAnswer Bal::keyPress(std::string_view ch) {
     return {};  // a single-line field never takes Enter
   }
   if (p->vid == VidPolia::T) {
-    if (p->pole == "ClickZakazsik" && (ch == ":" || ch == "/" || ch == "\"")) return {};
+    if (ch.size() == 1 && p->zapret.find(ch[0]) != std::string_view::npos) return {};
     return {true, std::string(ch)};
   }
   if (ch == kBackspace) return {true, std::string(ch)};

@@ -10,10 +10,10 @@ constexpr bool da = true;
 constexpr bool net = false;
 
 // Field, kind, max length, Enter target, empty default, corrections,
-// further effect, recalculates.
+// further effect, recalculates[, characters refused].
 // clang-format off
 const std::vector<PraviloPolia> kPravila = {
-    {"ClickZakazsik", V::T, 0, "ClickKontakt", "0", {{}}, E::Net, net},
+    {"ClickZakazsik", V::T, 0, "ClickKontakt", "0", {{}}, E::Net, net, ":/\""},
     {"ClickKontakt", V::T, 0, "ClickVedusii", "0", {{}}, E::Net, net},
     {"ClickVedusii", V::T, 0, "ClickRegion", "0", {{}}, E::Net, net},
     {"ClickVlajnostVozduh", V::U, 3, "ClickTemperaturaVozduh", "0", {{{Proverka::Menshe, 50, "50"}, {Proverka::Bolshe, 100, "100"}}}, E::Net, da},

@@ -11,7 +11,7 @@
 namespace kalteron {
 
 // The key filter of a field.
-//   T: any text (the customer field refuses ':', '/' and '"');
+//   T: any text but the characters of `zapret`;
 //   U: digits; S: digits and '-' anywhere; D: digits and one ',' ('.' typed
 //   becomes ','). The length test covers every key of U, S and D except
 //   Backspace, '-' in S and ',' in D.
@@ -50,6 +50,7 @@ struct PraviloPolia {
   std::array<Popravka, 3> popravki;
   Effekt effekt;
   bool pereschet;
+  std::string_view zapret = {};  // characters a T field refuses
 };
 
 // Every row, in window order.
