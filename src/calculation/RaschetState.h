@@ -22,7 +22,6 @@ struct RaschetState {
   float gVlajnostKamera = 0;
   float gVremiaKamera = 0;
 
-  std::string gRejim;
   std::array<std::string, kSurfaces> gMaterialSteni;
 
   // Enclosure

@@ -112,9 +112,6 @@ void Bal::Form_Load() {
       return;
     }
   });
-  // The start values of the regime and of the first wall material.
-  st.gRejim = "Хранение";
-  st.gMaterialSteni[0] = "Железобетон";
   RaschetVse();
   TekusiiParametr = 1;
   Parametr[0].setBackColor(colour::White);
