@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -213,12 +214,17 @@ constexpr std::array<const char*, kSurfaces> kSurfaceSuffix = {"StenaA", "StenaB
 constexpr std::array<const char*, kSurfaces> kSurfaceCaption = {"Стена А", "Стена Б", "Стена В",
                                                                "Стена Г", "Потолок", "Пол"};
 
-// One control per surface, named prefix + suffix ("ClickSteniStenaA").
+// The name of a surface's control: prefix + suffix ("ClickSteniStenaA").
+inline std::string surfaceName(std::string_view prefix, int s) {
+  return std::string(prefix) + kSurfaceSuffix[static_cast<std::size_t>(s)];
+}
+
+// One control per surface, named by surfaceName().
 template <typename C, typename... Args>
 std::array<C, kSurfaces> perSurface(const std::string& prefix, const Args&... args) {
-  return {C(prefix + kSurfaceSuffix[0], args...), C(prefix + kSurfaceSuffix[1], args...),
-          C(prefix + kSurfaceSuffix[2], args...), C(prefix + kSurfaceSuffix[3], args...),
-          C(prefix + kSurfaceSuffix[4], args...), C(prefix + kSurfaceSuffix[5], args...)};
+  return {C(surfaceName(prefix, 0), args...), C(surfaceName(prefix, 1), args...),
+          C(surfaceName(prefix, 2), args...), C(surfaceName(prefix, 3), args...),
+          C(surfaceName(prefix, 4), args...), C(surfaceName(prefix, 5), args...)};
 }
 
 }  // namespace kalteron

@@ -53,8 +53,7 @@ void zapolnitSpiski(const RefTable& t, std::span<const std::string> boxes, const
 
 std::array<std::string, kSurfaces> perSurfaceNames(const char* prefix) {
   std::array<std::string, kSurfaces> names;
-  for (int s = 0; s < kSurfaces; ++s)
-    names[static_cast<std::size_t>(s)] = std::string(prefix) + kSurfaceSuffix[static_cast<std::size_t>(s)];
+  for (int s = 0; s < kSurfaces; ++s) names[static_cast<std::size_t>(s)] = surfaceName(prefix, s);
   return names;
 }
 

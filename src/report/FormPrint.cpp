@@ -33,10 +33,6 @@ std::string shown(const Bal& bal, const std::string& name) {
   throw std::logic_error("the report copies a field the main window does not have: " + name);
 }
 
-std::string surfaceName(const char* prefix, int s) {
-  return prefix + std::string(kSurfaceSuffix[static_cast<std::size_t>(s)]);
-}
-
 }  // namespace
 
 std::string shortDate(std::chrono::year_month_day date) {
