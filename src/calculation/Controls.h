@@ -209,10 +209,10 @@ class OptionGroup : public Control {
 
 // The six enclosing surfaces, in their fixed order.
 constexpr int kSurfaces = 6;
-constexpr std::array<const char*, kSurfaces> kSurfaceSuffix = {"StenaA", "StenaB", "StenaV",
-                                                              "StenaG", "Potolok", "Pol"};
+constexpr std::array<const char*, kSurfaces> kSurfaceSuffix = {"StenaA", "StenaB",  "StenaV",
+                                                               "StenaG", "Potolok", "Pol"};
 constexpr std::array<const char*, kSurfaces> kSurfaceCaption = {"Стена А", "Стена Б", "Стена В",
-                                                               "Стена Г", "Потолок", "Пол"};
+                                                                "Стена Г", "Потолок", "Пол"};
 
 // The name of a surface's control: prefix + suffix ("ClickSteniStenaA").
 inline std::string surfaceName(std::string_view prefix, int s) {
@@ -222,9 +222,8 @@ inline std::string surfaceName(std::string_view prefix, int s) {
 // One control per surface, named by surfaceName().
 template <typename C, typename... Args>
 std::array<C, kSurfaces> perSurface(const std::string& prefix, const Args&... args) {
-  return {C(surfaceName(prefix, 0), args...), C(surfaceName(prefix, 1), args...),
-          C(surfaceName(prefix, 2), args...), C(surfaceName(prefix, 3), args...),
-          C(surfaceName(prefix, 4), args...), C(surfaceName(prefix, 5), args...)};
+  return {C(surfaceName(prefix, 0), args...), C(surfaceName(prefix, 1), args...), C(surfaceName(prefix, 2), args...),
+          C(surfaceName(prefix, 3), args...), C(surfaceName(prefix, 4), args...), C(surfaceName(prefix, 5), args...)};
 }
 
 }  // namespace kalteron

@@ -1,6 +1,5 @@
 #include "projectfiles/OpenSave.h"
 
-
 #include "calculation/Numbers.h"
 #include "mainwindow/Bal.h"
 #include "projectfiles/ProfileFile.h"
