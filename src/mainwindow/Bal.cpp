@@ -158,9 +158,13 @@ void Bal::ClickRegion_Click() {
   const bool other = op.ClickRegion.text() == "Другой";
   op.ClickTemperaturaVozduh.setEnabled(other);
   op.ClickVlajnostVozduh.setEnabled(other);
+  vozduhNaPoverhnosti();
+  RaschetVse();
+}
+
+void Bal::vozduhNaPoverhnosti() {
   st.gTemperaturaVozduh = chislo(op.ClickTemperaturaVozduh);
   for (auto& f : op.ClickTemperatura) f.setText(singleToText(st.gTemperaturaVozduh));
-  RaschetVse();
 }
 
 void Bal::ClickRejim_Click() {

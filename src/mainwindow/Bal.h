@@ -181,6 +181,8 @@ class Bal {
   void vhod(Control& c);   // entry step
   void vyhod(Control& c);  // leave step
   void vstavit(const std::string& s);
+  // The outdoor temperature field, read, goes into the six surfaces.
+  void vozduhNaPoverhnosti();
 
   Kamera kamera_;
   std::vector<Control*> controls_;

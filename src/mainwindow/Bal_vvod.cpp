@@ -159,8 +159,7 @@ void Bal::vyhod(Control& c) {
     case Effekt::Net:
       break;
     case Effekt::TemperaturaVozduha:
-      st.gTemperaturaVozduh = chislo(op.ClickTemperaturaVozduh);
-      for (auto& f : op.ClickTemperatura) f.setText(singleToText(st.gTemperaturaVozduh));
+      vozduhNaPoverhnosti();
       break;
     case Effekt::TemperaturaKamery:
       op.ClickProduktTemperKones.setText(op.ClickTemperaturaKamera.text());
