@@ -36,9 +36,7 @@ class MDIPrint : public QMainWindow {
   void MDIForm_Resize();
 
   FormPrintWindow* page() const { return page_; }
-  QMdiArea* area() const { return area_; }
   QToolBar* toolbar() const { return toolbar_; }
-  QWidget* mainWindow() const { return mainWindow_; }
 
   // Seams: where "Print" prints (the default printer unless replaced) and
   // who answers the snapshot's save dialog (the window's own file dialog
