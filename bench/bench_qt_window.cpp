@@ -41,7 +41,7 @@ void BM_EditRoundTrip(benchmark::State& state) {
   // A chamber with something to compute.
   for (const auto& [field, value] : {std::pair{"ClickKameraSirina", "10"}, std::pair{"ClickKameraVisota", "3"},
                                      std::pair{"ClickDverVisota", "2"}, std::pair{"ClickProduktSutkiOborot", "500"}}) {
-    bal.find(field) != nullptr ? static_cast<kalteron::TextBox*>(bal.find(field))->setText(value) : void();
+    if (auto* f = dynamic_cast<kalteron::TextField*>(bal.find(field))) f->setText(value);
   }
   window.act([&] { bal.RaschetVse(); });
   QWidget* a = window.widget("ClickKameraDlina");
