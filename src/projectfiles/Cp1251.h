@@ -14,4 +14,9 @@ std::string utf8ToCp1251(std::string_view utf8);
 // Windows-1251 to UTF-8. The one unassigned byte (0x98) becomes "?".
 std::string cp1251ToUtf8(std::string_view bytes);
 
+// The text with the Latin capitals A to Z made small; every other byte as it
+// is. File names and extensions are compared through it without regard to
+// letter case.
+std::string asciiLower(std::string_view text);
+
 }  // namespace kalteron

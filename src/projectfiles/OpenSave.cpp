@@ -2,6 +2,7 @@
 
 #include "calculation/Numbers.h"
 #include "mainwindow/Bal.h"
+#include "projectfiles/Cp1251.h"
 #include "projectfiles/ProfileFile.h"
 
 namespace kalteron {
@@ -11,18 +12,6 @@ std::string_view trimBlanks(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
   return s;
-}
-
-bool equalsAsciiNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i];
-    char y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
-    if (x != y) return false;
-  }
-  return true;
 }
 
 std::string klyuch(int key) { return std::to_string(key); }
@@ -50,8 +39,9 @@ void ustanovitOpciu(OptionGroup& g, int index, std::string_view text) { g.setVal
 
 bool chitatIstinu(std::string_view text) {
   const std::string_view t = trimBlanks(text);
-  if (equalsAsciiNoCase(t, "true")) return true;
-  if (equalsAsciiNoCase(t, "false")) return false;
+  const std::string lower = asciiLower(t);
+  if (lower == "true") return true;
+  if (lower == "false") return false;
   if (const auto v = parseDouble(t)) return *v != 0.0;
   return false;
 }

@@ -1,24 +1,14 @@
 #include "projectfiles/ProjectCommands.h"
 
 #include "mainwindow/Bal.h"
+#include "projectfiles/Cp1251.h"
 #include "projectfiles/OpenSave.h"
 
 namespace kalteron {
 namespace {
 
 bool containsKltNoCase(const std::string& name) {
-  const std::string_view ext = kRasshirenieProekta;
-  if (name.size() < ext.size()) return false;
-  for (std::size_t at = 0; at + ext.size() <= name.size(); ++at) {
-    bool same = true;
-    for (std::size_t i = 0; i < ext.size() && same; ++i) {
-      char c = name[at + i];
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-      same = c == ext[i];
-    }
-    if (same) return true;
-  }
-  return false;
+  return asciiLower(name).find(kRasshirenieProekta) != std::string::npos;
 }
 
 // The path without its last four characters (".klt" or whatever extension
