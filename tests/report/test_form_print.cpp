@@ -5,6 +5,7 @@
 
 #include "../calculation/bal_helpers.h"
 #include "report/FormPrint.h"
+#include "report/Mause.h"
 #include "report/Snimok.h"
 
 using namespace kalteron;
@@ -218,4 +219,18 @@ TEST(Snimok, PicturePath) {
   for (const auto& c : cases) EXPECT_EQ(picturePath(c.chosen), c.path) << c.chosen;
   EXPECT_EQ(fixedSnapshotPath("/tmp"), "/tmp/333.bmp");
   EXPECT_EQ(fixedSnapshotPath("/tmp/"), "/tmp/333.bmp");
+}
+
+TEST(Mause, WheelStep) {
+  struct Case {
+    int last, delta;
+    unsigned keys;
+    int step;
+  };
+  const Case cases[] = {
+      {0, -120, 0, -300},  {0, 120, 0, 300},    {300, -240, 0, -300}, {-300, 360, 0, 300}, {0, 120, 1, 0},
+      {300, -120, 1, 300}, {-300, 120, 2, -300}, {0, 15, 0, 0},        {-300, 15, 0, -300}, {300, 480, 0, 300},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(shagKolesa(static_cast<std::int16_t>(c.last), c.delta, c.keys), c.step) << c.last << " " << c.delta;
 }

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QWheelEvent>
 
-#include "Harness.h"
+#include "../../qt_test_helpers.h"
 #include "report/qt/MDIPrint.h"
 
 using namespace kalteron;

@@ -16,7 +16,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
-#include "Harness.h"
+#include "../../qt_test_helpers.h"
 #include "mainwindow/OProgramme.h"
 #include "mainwindow/qt/QtPrompter.h"
 #include "mainwindow/qt/Twips.h"

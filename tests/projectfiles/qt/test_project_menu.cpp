@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "../../mainwindow/qt/Harness.h"
+#include "../../qt_test_helpers.h"
 #include "projectfiles/OpenSave.h"
 #include "projectfiles/ProfileFile.h"
 #include "projectfiles/qt/FileDialogQt.h"

@@ -1,5 +1,5 @@
-// A loaded model with its shown window, and a prompter that answers from a
-// list, for the window tests.
+// Shared by the Qt tests: a loaded model with its shown window, a prompter
+// that answers from a list, and a report preview over a bare main window.
 #pragma once
 
 #include <QApplication>
@@ -17,6 +17,7 @@
 #include "mainwindow/qt/BalWindow.h"
 #include "mainwindow/qt/License.h"
 #include "mainwindow/qt/OprogrammeOkno.h"
+#include "report/qt/MDIPrint.h"
 
 namespace kalteron::qt::test {
 
@@ -78,6 +79,29 @@ struct Harness {
     }
   }
   void enter(const std::string& name) { QTest::keyClick(w(name), Qt::Key_Return); }
+};
+
+// Runs the deletions a closed window has posted.
+inline void flushDeletes() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+}
+
+// A loaded model and the preview of its report over a bare main window.
+struct Preview {
+  Bal bal;
+  QWidget main;
+  MDIPrint* frame = nullptr;
+  Preview() {
+    bal.Form_Load();
+    main.show();
+  }
+  MDIPrint* open() { return frame = openPreview(bal, &main); }
+  void close() {
+    closePreview(&main);
+    flushDeletes();
+  }
+  ~Preview() { close(); }
 };
 
 inline void setUp() {
