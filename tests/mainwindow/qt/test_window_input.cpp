@@ -8,7 +8,6 @@
 #include <QWheelEvent>
 
 #include "../../qt_test_helpers.h"
-#include "report/qt/MDIPrint.h"
 
 using namespace kalteron;
 using namespace kalteron::qt::test;
@@ -206,6 +205,7 @@ class WindowInput : public QObject {
     if (preview) {
       h.window->printAction()->trigger();
       QVERIFY(!h.window->isEnabled());
+      QCOMPARE(MDIPrint::find(h.window.get())->page()->content().text("ClickKameraDlina"), std::string("7"));
       closePreview(h.window.get());
       QVERIFY(h.window->isEnabled());
     } else {

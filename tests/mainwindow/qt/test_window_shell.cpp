@@ -195,7 +195,10 @@ class WindowShell : public QObject {
     h.bal.SaveNameFileSave = [&] { ++saved; };
     h.window->showAbout();
     h.window->showLicense();
-    QPointer<QWidget> about = h.window->about(), license = h.window->license();
+    h.window->printAction()->trigger();
+    QPointer<QWidget> about = h.window->about(), license = h.window->license(),
+                      preview = MDIPrint::find(h.window.get());
+    QVERIFY(preview);
     h.prompter.answers = {quit, save};
     QCOMPARE(h.window->close(), quit);
     QCOMPARE(h.prompter.asked, (std::vector<std::string>{"Действительно хотите выйти ?", "Сохранить расчет ?"}));
@@ -203,6 +206,8 @@ class WindowShell : public QObject {
     QCOMPARE(h.window->isVisible(), !quit);
     QTRY_VERIFY(about.isNull());  // closed and gone whatever the answers
     QTRY_VERIFY(license.isNull());
+    QTRY_VERIFY(preview.isNull());
+    QVERIFY(h.window->isEnabled());
   }
 
   void questionsAreRussianYesNoBoxes_data() {

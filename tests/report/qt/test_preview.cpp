@@ -7,12 +7,11 @@
 #include <QMdiArea>
 #include <QToolBar>
 #include <QtTest>
-#include <memory>
 
-#include "mainwindow/Bal.h"
-#include "report/qt/MDIPrint.h"
+#include "../../qt_test_helpers.h"
 
 using namespace kalteron;
+using namespace kalteron::qt::test;
 
 namespace {
 
@@ -23,79 +22,21 @@ QString labelText(MDIPrint* frame, const char* name) {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
-void flushDeletes() {
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QCoreApplication::processEvents();
-}
-
 }  // namespace
 
 class TestPreview : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    bal = std::make_unique<Bal>();
-    bal->Form_Load();
-    main = std::make_unique<QWidget>();
-    main->show();
-  }
-  void cleanup() {
-    closePreview(main.get());
-    flushDeletes();
-    main.reset();
-    bal.reset();
-  }
-
-  void labelsHoldTheCopiedTexts_data() {
-    QTest::addColumn<int>("chamber");
-    QTest::addColumn<QString>("regime");
-    QTest::addColumn<QString>("harakteristika");
-    QTest::addColumn<QString>("rejimText");
-    QTest::newRow("store, storage") << 0 << "Хранение"
-                                    << "Характеристика камеры - Склад."
-                                    << "Время работы оборудования час. :";
-    QTest::newRow("store, cooling") << 0 << "Охлаждение"
-                                    << "Характеристика камеры - Склад."
-                                    << "Время обработки продукта час. :";
-    QTest::newRow("pavilion, storage") << 1 << "Хранение"
-                                       << "Характеристика камеры - Витрина."
-                                       << "Время работы оборудования час. :";
-    QTest::newRow("pavilion, cooling") << 1 << "Охлаждение"
-                                       << "Характеристика камеры - Витрина."
-                                       << "Время обработки продукта час. :";
-  }
+  // What the page copied is on the sheet, where and as the page says, and
+  // stays while the main window changes.
   void labelsHoldTheCopiedTexts() {
-    QFETCH(int, chamber);
-    QFETCH(QString, regime);
-    QFETCH(QString, harakteristika);
-    QFETCH(QString, rejimText);
-    OpisanieKamery& op = bal->op;
-    op.Option1.setValue(chamber, true);
-    op.ClickRejim.setText(regime.toStdString());
-    op.ClickRegion.setText("Москва");
-    op.ClickKameraDlina.setText("12");
-    op.ClickZakazsik.setText("ООО Север");
-    if (chamber == 1) op.ClickZapolnenSteni[2].setText("35");
-    bal->RaschetVse();
-
-    MDIPrint* frame = openPreview(*bal, main.get());
-    QCOMPARE(labelText(frame, "ClickHarakteristika"), harakteristika);
-    QCOMPARE(labelText(frame, "ClickNeobhodRejimText"), rejimText);
-    QCOMPARE(labelText(frame, "ClickRejim"), regime);
-    QCOMPARE(labelText(frame, "ClickRegion"), QStringLiteral("Москва"));
-    QCOMPARE(labelText(frame, "ClickTemperaturaVozduh"), QStringLiteral("28"));
+    Preview p;
+    p.bal.op.ClickKameraDlina.setText("12");
+    MDIPrint* frame = p.open();
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Просмотр перед печатью"));
     QCOMPARE(labelText(frame, "ClickKameraDlina"), QStringLiteral("12"));
-    QCOMPARE(labelText(frame, "ClickZakazsik"), QStringLiteral("ООО Север"));
     QCOMPARE(labelText(frame, "ClickData"), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
-    QCOMPARE(labelText(frame, "ClickSteniStenaV"),
-             q(chamber ? op.ClickStekloSteni[2].text() : op.ClickSteni[2].text()));
-    QCOMPARE(labelText(frame, "ClickTolcinaSteniStenaV"),
-             q(chamber ? op.ClickZapolnenSteni[2].text() : op.ClickTolcinaSteni[2].text()));
-    QCOMPARE(labelText(frame, "PrintTablicaSteni(2)"),
-             chamber ? QStringLiteral("Материал заполнения остекления камеры")
-                     : QStringLiteral("Материал строительных конструкций камеры"));
-    // Every label of the page is on the sheet, where and as the page says.
     const auto& labels = frame->page()->content().labels();
     const auto widgets = frame->page()->sheet()->findChildren<QLabel*>();
     QCOMPARE(std::size_t(widgets.size()), labels.size());
@@ -104,13 +45,13 @@ class TestPreview : public QObject {
       QCOMPARE(widgets[int(i)]->text(), q(l.text));
       QCOMPARE(widgets[int(i)]->geometry(), QRect(l.left / 15, l.top / 15, l.width / 15, l.height / 15));
     }
-    // The page keeps what it copied while the main window changes.
-    op.ClickKameraDlina.setText("20");
+    p.bal.op.ClickKameraDlina.setText("20");
     QCOMPARE(labelText(frame, "ClickKameraDlina"), QStringLiteral("12"));
   }
 
   void toolbarButtons() {
-    MDIPrint* frame = openPreview(*bal, main.get());
+    Preview p;
+    MDIPrint* frame = p.open();
     QCOMPARE(frame->toolbar()->objectName(), QStringLiteral("Toolbar1"));
     const QList<QAction*> actions = frame->toolbar()->actions();
     QCOMPARE(actions.size(), 3);
@@ -127,39 +68,41 @@ class TestPreview : public QObject {
     for (const char* key : {"delete", "DELETE", "", "Close"}) frame->Toolbar1_ButtonClick(QString::fromLatin1(key));
     QVERIFY(frame->page());
     QVERIFY(frame->isVisible());
-    QVERIFY(!main->isEnabled());
+    QVERIFY(!p.main.isEnabled());
 
     QPointer<MDIPrint> alive(frame);
     actions[2]->trigger();
     flushDeletes();
     QVERIFY(!alive);
-    QVERIFY(main->isEnabled());
+    QVERIFY(p.main.isEnabled());
   }
 
   void closingRestoresTheMainWindow() {
     // The page alone: the main window is usable again, the frame stays, and
     // the next resize loads a fresh page with the values of that time.
-    MDIPrint* frame = openPreview(*bal, main.get());
+    Preview p;
+    MDIPrint* frame = p.open();
     QPointer<MDIPrint> alive(frame);
     frame->page()->close();
     flushDeletes();
-    QVERIFY(main->isEnabled());
+    QVERIFY(p.main.isEnabled());
     QVERIFY(alive && !frame->page());
-    bal->op.ClickKameraDlina.setText("7");
+    p.bal.op.ClickKameraDlina.setText("7");
     frame->resize(900, 600);
     QVERIFY(frame->page());
-    QVERIFY(!main->isEnabled());
+    QVERIFY(!p.main.isEnabled());
     QCOMPARE(labelText(frame, "ClickKameraDlina"), QStringLiteral("7"));
 
     // The frame's own close box closes the page first.
     frame->close();
     flushDeletes();
     QVERIFY(!alive);
-    QVERIFY(main->isEnabled());
+    QVERIFY(p.main.isEnabled());
   }
 
   void pageIsCentred() {
-    MDIPrint* frame = openPreview(*bal, main.get());
+    Preview p;
+    MDIPrint* frame = p.open();
     for (int w : {1200, 844, 500}) {
       frame->resize(w, 600);
       QCOMPARE(frame->page()->x(), (frame->frameGeometry().width() - frame->page()->width()) / 2);
@@ -174,6 +117,8 @@ class TestPreview : public QObject {
     if (!QFontInfo(arial).family().contains(QStringLiteral("Liberation Sans")) &&
         QFontInfo(arial).family() != QStringLiteral("Arial"))
       QSKIP("no metric-compatible Arial installed");
+    Preview p;
+    Bal* bal = &p.bal;
     for (int chamber : {0, 1}) {
       bal->op.Option1.setValue(chamber, true);
       QFontMetrics fm(arial);
@@ -198,7 +143,7 @@ class TestPreview : public QObject {
         if (auto* t = dynamic_cast<TextBox*>(c); t && c != &bal->rez.DihanieText1) t->setText("-99999,99");
       bal->RejimText4.setText("Время раб. обор.");
 
-      MDIPrint* frame = openPreview(*bal, main.get());
+      MDIPrint* frame = p.open();
       const auto labels = frame->page()->sheet()->findChildren<QLabel*>();
       QStringList clipped;
       for (QLabel* l : labels) {
@@ -214,14 +159,9 @@ class TestPreview : public QObject {
                          .arg(l->height());
       }
       QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
-      closePreview(main.get());
-      flushDeletes();
+      p.close();
     }
   }
-
- private:
-  std::unique_ptr<Bal> bal;
-  std::unique_ptr<QWidget> main;
 };
 
 QTEST_MAIN(TestPreview)
