@@ -32,7 +32,6 @@ class WindowInput : public QObject {
     QFETCH(QString, keys);
     QFETCH(QString, shown);
     Harness h;
-    QVERIFY(h.active());
     h.focus(field.toStdString());
     QCOMPARE(h.focused(), field);
     h.type(field.toStdString(), keys);
@@ -54,7 +53,6 @@ class WindowInput : public QObject {
     QFETCH(QString, from);
     QFETCH(QString, to);
     Harness h;
-    QVERIFY(h.active());
     if (page != 1) h.page(page);
     h.focus(from.toStdString());
     QCOMPARE(h.focused(), from);
@@ -80,7 +78,6 @@ class WindowInput : public QObject {
     QFETCH(QString, to);
     QFETCH(QString, left);
     Harness h;
-    QVERIFY(h.active());
     h.focus(from.toStdString());
     QTest::keyClick(h.w(from.toStdString()), Qt::Key_A, Qt::ControlModifier);
     h.type(from.toStdString(), typed);
@@ -105,7 +102,6 @@ class WindowInput : public QObject {
     QFETCH(QString, from);
     QFETCH(QString, to);
     Harness h;
-    QVERIFY(h.active());
     if (from == "ClickTemperaturaVozduh") {  // enabled only for "Другой"
       auto* region = qobject_cast<QComboBox*>(h.w("ClickRegion"));
       region->setCurrentIndex(region->findText("Другой"));
@@ -117,7 +113,6 @@ class WindowInput : public QObject {
 
   void aClickedFieldTakesTheFocusFromTheModel() {
     Harness h;
-    QVERIFY(h.active());
     QLineEdit* dlina = h.edit("ClickKameraDlina");
     QTest::mouseClick(dlina, Qt::LeftButton, {}, QPoint(4, dlina->height() / 2));
     QCOMPARE(h.bal.focus()->name(), std::string("ClickKameraDlina"));
@@ -127,7 +122,6 @@ class WindowInput : public QObject {
 
   void leavingAFieldRecalculatesAndShowsTheResults() {
     Harness h;
-    QVERIFY(h.active());
     for (const auto& [field, value] : {std::pair{"ClickKameraSirina", "10"}, std::pair{"ClickKameraDlina", "5"},
                                        std::pair{"ClickKameraVisota", "3"}}) {
       h.focus(field);
@@ -149,7 +143,6 @@ class WindowInput : public QObject {
 
   void leavingAnEmptyFieldPutsItsDefaultBack() {
     Harness h;
-    QVERIFY(h.active());
     h.focus("ClickVlajnostKamera");
     QTest::keyClick(h.w("ClickVlajnostKamera"), Qt::Key_End);
     for (int i = 0; i < 2; ++i) QTest::keyClick(h.w("ClickVlajnostKamera"), Qt::Key_Backspace);
@@ -161,7 +154,6 @@ class WindowInput : public QObject {
 
   void pastedTextGoesThroughTheFilter() {
     Harness h;
-    QVERIFY(h.active());
     QApplication::clipboard()->setText("1a2.5\n");
     h.focus("ClickKameraDlina");
     QTest::keyClick(h.w("ClickKameraDlina"), Qt::Key_V, Qt::ControlModifier);
@@ -179,7 +171,6 @@ class WindowInput : public QObject {
   void leavingTheWindowIsNoLeaveStep() {
     QFETCH(bool, preview);
     Harness h;
-    QVERIFY(h.active());
     h.focus("ClickKameraDlina");
     h.type("ClickKameraDlina", "7");
     if (preview) {
@@ -214,7 +205,6 @@ class WindowInput : public QObject {
   void theWheelTurnsOnlyTheFocusedChoiceBox() {
     QFETCH(QString, box);
     Harness h;
-    QVERIFY(h.active());
     auto* combo = qobject_cast<QComboBox*>(h.w(box.toStdString()));
     const auto wheel = [combo] {
       const QPointF at(combo->width() / 2, combo->height() / 2);
@@ -238,7 +228,6 @@ class WindowInput : public QObject {
   // surface temperatures follow, typed in only for "Другой".
   void pickingACityFillsTheClimate() {
     Harness h;
-    QVERIFY(h.active());
     auto* region = qobject_cast<QComboBox*>(h.w("ClickRegion"));
     for (const auto& [city, temperature, typed] : {std::tuple{"Москва", "28", false}, std::tuple{"Другой", "0", true}}) {
       region->setCurrentIndex(region->findText(city));
@@ -251,7 +240,6 @@ class WindowInput : public QObject {
 
   void chamberTypeSwitchesTheEnclosureColumns() {
     Harness h;
-    QVERIFY(h.active());
     h.focus("ClickTolcinaSteniStenaA");
     h.type("ClickTolcinaSteniStenaA", "250");
     const struct {
@@ -282,7 +270,6 @@ class WindowInput : public QObject {
 
   void pageButtonsSwitchPagesAndColours() {
     Harness h;
-    QVERIFY(h.active());
     const auto colourOf = [&](int i) {
       return h.w("Parametr(" + std::to_string(i) + ")")->palette().color(QPalette::Active, QPalette::Button);
     };
@@ -307,7 +294,6 @@ class WindowInput : public QObject {
 
   void switchesAndCommandsRunTheirHandlers() {
     Harness h;
-    QVERIFY(h.active());
     h.page(3);
     auto* recommended = qobject_cast<QCheckBox*>(h.w("ClickOsvesenieRekomenduemoe"));
     QVERIFY(!h.w("ClickOsvesenieMosnost")->isEnabled());
