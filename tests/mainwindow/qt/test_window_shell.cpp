@@ -266,7 +266,6 @@ class WindowShell : public QObject {
     const QByteArray bytes = readAll(path);
     const std::string terms = oprogramme::tekstLicenzii();
     QCOMPARE(bytes.toStdString(), utf8ToCp1251(terms) + "\r\n");
-    QVERIFY(bytes.contains("\xCB\xC8\xD6\xC5\xCD\xC7\xC8\xCE\xCD\xCD\xCE\xC5"));  // "ЛИЦЕНЗИОННОЕ"
     QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
     QCOMPARE(license->Text1->toPlainText(), QString::fromStdString(terms).replace("\r\n", "\n"));
 
