@@ -17,6 +17,7 @@
 #include "mainwindow/qt/BalWindow.h"
 #include "mainwindow/qt/License.h"
 #include "mainwindow/qt/OprogrammeOkno.h"
+#include "projectfiles/clsOpenDialog.h"
 #include "report/qt/MDIPrint.h"
 
 namespace kalteron::qt::test {
@@ -33,6 +34,20 @@ class ScriptedPrompter : public Prompter {
     return a;
   }
   void message(const std::string& text) override { asked.push_back(text); }
+};
+
+// Answers the file dialogs from a list, then with "" (cancelled), and keeps
+// what they were asked.
+struct ScriptedDialogs : FileDialogHost {
+  std::deque<std::string> paths;
+  std::vector<FileDialogRequest> asked;
+  std::string show(const FileDialogRequest& r) override {
+    asked.push_back(r);
+    if (paths.empty()) return {};
+    std::string p = paths.front();
+    paths.pop_front();
+    return p;
+  }
 };
 
 struct Harness {

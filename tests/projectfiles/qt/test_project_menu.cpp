@@ -18,14 +18,6 @@ using namespace kalteron::qt::test;
 
 namespace {
 
-struct Answers : FileDialogHost {
-  std::vector<std::string> paths;
-  int shown = 0;
-  std::string show(const FileDialogRequest&) override {
-    return shown < static_cast<int>(paths.size()) ? paths[static_cast<std::size_t>(shown++)] : std::string();
-  }
-};
-
 // The dialog that `show` opens, answered once it is up.
 void whenDialogShows(const std::function<void(QFileDialog*)>& answer) {
   auto* timer = new QTimer;
@@ -56,7 +48,7 @@ class ProjectMenuTest : public QObject {
     QVERIFY(SaveRaschet(other, name));
 
     Harness h;
-    Answers answers;
+    ScriptedDialogs answers;
     answers.paths = {name + ".klt", dir.filePath("notes.txt").toStdString()};
     h.window->findChild<ProjectMenu*>()->setDialogs(&answers);
 
@@ -78,7 +70,7 @@ class ProjectMenuTest : public QObject {
   void newAsksAndSaveWrites() {
     QTemporaryDir dir;
     Harness h;
-    Answers answers;
+    ScriptedDialogs answers;
     answers.paths = {dir.filePath("before").toStdString(), dir.filePath("now").toStdString(),
                      dir.filePath("closing").toStdString()};
     h.window->findChild<ProjectMenu*>()->setDialogs(&answers);

@@ -9,23 +9,11 @@
 #include <memory>
 
 #include "../../qt_test_helpers.h"
-#include "projectfiles/clsOpenDialog.h"
 
 using namespace kalteron;
 using namespace kalteron::qt::test;
 
 namespace {
-
-// Answers the save dialog with a fixed path and remembers what it was asked.
-class AnswerHost : public FileDialogHost {
- public:
-  std::string answer;
-  std::vector<FileDialogRequest> asked;
-  std::string show(const FileDialogRequest& r) override {
-    asked.push_back(r);
-    return answer;
-  }
-};
 
 QString run(const QString& program, const QStringList& args) {
   QProcess p;
@@ -57,7 +45,7 @@ class TestPrintSnapshot : public QObject {
   }
   void cleanup() {
     preview.reset();
-    host = AnswerHost{};
+    host = ScriptedDialogs{};
     dir.reset();
   }
 
@@ -117,7 +105,7 @@ class TestPrintSnapshot : public QObject {
   void snapshot() {
     QFETCH(QString, chosen);
     QFETCH(QString, written);
-    host.answer = chosen.isEmpty() ? std::string() : dir->filePath(chosen).toStdString();
+    if (!chosen.isEmpty()) host.paths = {dir->filePath(chosen).toStdString()};
     frame->page()->setTop(-4500);
     action(frame, "Save")->trigger();
 
@@ -150,7 +138,7 @@ class TestPrintSnapshot : public QObject {
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.close();
     qputenv("TMPDIR", notAFolder.toUtf8());
-    host.answer = dir->filePath(QStringLiteral("x")).toStdString();
+    host.paths = {dir->filePath(QStringLiteral("x")).toStdString()};
     action(frame, "Save")->trigger();
     QVERIFY(host.asked.empty());
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("file")});
@@ -159,7 +147,7 @@ class TestPrintSnapshot : public QObject {
 
  private:
   std::unique_ptr<QTemporaryDir> dir;
-  AnswerHost host;
+  ScriptedDialogs host;
   std::unique_ptr<Preview> preview;
   MDIPrint* frame = nullptr;
 };
