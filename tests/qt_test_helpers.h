@@ -6,7 +6,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -97,7 +99,32 @@ struct Harness {
     }
   }
   void enter(const std::string& name) { QTest::keyClick(w(name), Qt::Key_Return); }
+  // Through the top-level window, so that Qt itself picks the receiver: the
+  // focused widget for keys, the widget under the point for the mouse.
+  void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(window->windowHandle(), k, m); }
+  void key(char c, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(window->windowHandle(), c, m); }
+  void click(const std::string& name, QPoint at = {}, Qt::MouseButton b = Qt::LeftButton) {
+    QWidget* x = w(name);
+    if (auto* box = qobject_cast<QComboBox*>(x); box != nullptr && box->isEditable()) x = box->lineEdit();
+    if (at.isNull()) at = x->rect().center();
+    QTest::mouseClick(window->windowHandle(), b, Qt::NoModifier, x->mapTo(window.get(), at));
+  }
 };
+
+// Runs `act` on the popup or modal window that an action is about to open
+// (a context menu, a message box), once it is shown.
+inline void whenShown(std::function<bool()> act) {
+  auto* timer = new QTimer;
+  timer->setInterval(5);
+  int tries = 0;
+  QObject::connect(timer, &QTimer::timeout, [timer, act = std::move(act), tries]() mutable {
+    if (act() || ++tries > 400) {
+      timer->stop();
+      timer->deleteLater();
+    }
+  });
+  timer->start();
+}
 
 // Runs the deletions a closed window has posted.
 inline void flushDeletes() {

@@ -1,6 +1,7 @@
 // What the user does: focus, keys, edits, paste, list picks and clicks, and
 // the one engine that applies the field rules (key filter, entry step, leave
 // step) of every typed field.
+#include <algorithm>
 #include <cstdint>
 
 #include "calculation/Numbers.h"
@@ -252,10 +253,46 @@ void Bal::paste(std::string_view text) {
   }
 }
 
+// The widget changed its text on its own (Delete, cut, undo, its context
+// menu, a drop, an input method). What it removed is taken as it is; what it
+// put in goes through the key filter, as pasted at the place it went in: at
+// the selection the model knows when the new text fits around it, otherwise
+// between what the old and the new text share at both ends.
 void Bal::textEdited(const std::string& text, int cursor) {
-  if (tekst(focus_) == nullptr) return;
-  zapisat(*focus_, text);
-  setSelection(cursor, 0);
+  const std::string* t = tekst(focus_);
+  if (t == nullptr) return;
+  const std::vector<std::string_view> old = simvoly(*t);
+  const std::vector<std::string_view> now = simvoly(text);
+  const auto sovpadaet = [&](std::size_t o, std::size_t n, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i)
+      if (old[o + i] != now[n + i]) return false;
+    return true;
+  };
+  std::size_t start = std::min(static_cast<std::size_t>(selStart_), old.size());
+  std::size_t removed = std::min(static_cast<std::size_t>(selLength_), old.size() - start);
+  const std::size_t tail = old.size() - start - removed;
+  if (now.size() < start + tail || !sovpadaet(0, 0, start) || !sovpadaet(start + removed, now.size() - tail, tail)) {
+    start = 0;
+    while (start < old.size() && start < now.size() && old[start] == now[start]) ++start;
+    std::size_t shared = 0;
+    while (shared < old.size() - start && shared < now.size() - start &&
+           old[old.size() - 1 - shared] == now[now.size() - 1 - shared])
+      ++shared;
+    removed = old.size() - start - shared;
+  }
+  const std::size_t insertedCount = now.size() - (old.size() - removed);
+  if (insertedCount == 0) {
+    zapisat(*focus_, text);
+    setSelection(cursor, 0);
+    return;
+  }
+  std::string inserted;
+  for (std::size_t i = 0; i < insertedCount; ++i) inserted += now[start + i];
+  selStart_ = static_cast<int>(start);
+  selLength_ = static_cast<int>(removed);
+  paste(inserted);
+  // Taken whole: the caret stays where the widget put it.
+  if (this->text() == text) setSelection(cursor, 0);
 }
 
 void Bal::setSelection(int start, int length) {

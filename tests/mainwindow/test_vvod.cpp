@@ -308,6 +308,36 @@ TEST_F(BalTest, PasteAndWidgetEdits) {
   EXPECT_EQ(tekst("ClickKameraDlina"), "2");
 }
 
+// Whatever the widget put in on its own meets the key filter at the place it
+// went in; what it removed is taken as it is.
+TEST_F(BalTest, WidgetEditsMeetTheFilter) {
+  struct Case {
+    const char* field;
+    const char* before;
+    int selStart, selLength;
+    const char* widget;  // the widget's text after its own edit
+    const char* after;
+  };
+  const Case cases[] = {
+      {"ClickKameraDlina", "12", 1, 0, "1a9.52", "19,52"},    // at the caret, "." as ","
+      {"ClickKameraDlina", "12", 0, 2, "7x", "7"},            // over the selection
+      {"ClickKameraDlina", "1,5", 3, 0, "1,25", "1,25"},      // elsewhere than the caret
+      {"ClickKameraDlina", "123456", 0, 6, "7", "123456"},    // a full field refuses
+      {"ClickKameraDlina", "123", 1, 0, "13", "13"},          // a deletion
+      {"ClickTemperaturaStenaA", "-5", 2, 0, "-5-é", "-5-"},  // S takes "-" anywhere
+      {"ClickZakazsik", "ООО", 3, 0, "ООО \"Иней\"", "ООО Иней"},
+      {"ClickKontakt", "а", 1, 0, "аж\tб", "ажб"},  // no control characters
+  };
+  for (const Case& c : cases) {
+    fokus(c.field);
+    ustanovit(bal, c.field, c.before);
+    bal.setSelection(c.selStart, c.selLength);
+    bal.textEdited(c.widget, 0);
+    EXPECT_EQ(tekst(c.field), c.after) << c.field << " " << c.widget;
+    pokinut();
+  }
+}
+
 // A safety factor of 0 picked from the list recalculates; entering the box
 // empties it, and leaving it empty gives 5.
 TEST_F(BalTest, EditableBoxListPick) {

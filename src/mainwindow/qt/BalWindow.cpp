@@ -165,10 +165,12 @@ void BalWindow::watchLineEdit(Control& c, QLineEdit* le) {
   controlOf_[le] = &c;
   le->installEventFilter(this);
   le->setAcceptDrops(false);
-  connect(le, &QLineEdit::textEdited, this, [this, &c, le](const QString& t) {
-    if (syncing_ || bal_.focus() != &c) return;
-    act([&] { bal_.textEdited(u(t), le->cursorPosition()); });
-  });
+  // Whatever the widget puts in on its own (its context menu, the middle
+  // button, an input method, undo) reaches the model's key filter; a text set
+  // from outside (the accessibility interface) counts only in the field being
+  // edited.
+  connect(le, &QLineEdit::textEdited, this, [this, &c, le] { widgetEdited(c, le); });
+  connect(le, &QLineEdit::textChanged, this, [this, &c, le] { widgetEdited(c, le); });
   const auto selection = [this, &c, le] {
     if (syncing_ || bal_.focus() != &c) return;
     if (le->hasSelectedText())
@@ -228,7 +230,7 @@ QComboBox* BalWindow::list(QWidget* parent, ListBox& c, QRect r, const QString& 
   const auto pick = [this, &c, box](int index) {
     if (syncing_) return;
     act([&] { bal_.pickItem(c, index); });
-    binder_.apply(c);  // the model may have refused the pick
+    pokazat(c);  // the model may have refused the pick
   };
   connect(box, &QComboBox::activated, this, pick);
   connect(box, &QComboBox::currentIndexChanged, this, [&c, pick](int index) {
@@ -262,14 +264,22 @@ QComboBox* BalWindow::edit(QWidget* parent, ComboBox& c, QRect r, const QString&
   widgetOf_[c.name()] = box;
   watch(c, box);
   watchLineEdit(c, box->lineEdit());
-  connect(box, &QComboBox::activated, this, [this, &c, box](int index) {
-    // Qt also reports a typed text that equals an item as picked when the
-    // box loses the focus; that is no pick, and running it would pull the
-    // focus back into the box.
-    if (syncing_ || !box->hasFocus()) return;
+  // A pick from the list, by the mouse, the keyboard or from outside the
+  // window (the accessibility interface picks without giving the box the
+  // focus): the box takes the focus as a mouse pick gives it. Qt also reports
+  // a typed text that equals an item as picked when the box loses the focus;
+  // that is no pick (the model holds that text already), and running it
+  // would pull the focus back into the box.
+  const auto pick = [this, &c, box](int index) {
+    if (syncing_ || index < 0) return;
+    if (!box->hasFocus() && box->itemText(index) == q(c.text())) return;
     act([&] { bal_.pickItem(c, index); });
-    binder_.apply(c);
+    pokazat(c);
     syncFocus(true);
+  };
+  connect(box, &QComboBox::activated, this, pick);
+  connect(box, &QComboBox::currentIndexChanged, this, [box, pick](int index) {
+    if (!box->hasFocus()) pick(index);  // with the focus, activated follows
   });
   binder_.add(c, [box, &c] {
     const QSignalBlocker block(box);
@@ -296,7 +306,7 @@ QCheckBox* BalWindow::check(QWidget* parent, CheckBox& c, const QString& text, Q
   watch(c, box);
   connect(box, &QCheckBox::clicked, this, [this, &c] {
     act([&] { bal_.clickCheck(c); });
-    binder_.apply(c);
+    pokazat(c);
   });
   binder_.add(c, [box, &c] {
     const Qt::CheckState s = c.value() == 0 ? Qt::Unchecked : (c.value() == 1 ? Qt::Checked : Qt::PartiallyChecked);
@@ -312,15 +322,25 @@ QRadioButton* BalWindow::option(QWidget* parent, OptionGroup& g, int index, cons
   const std::string name = g.buttonName(index);
   b->setObjectName(q(name));
   b->setGeometry(r);
-  b->setAutoExclusive(false);  // the model decides which one is on
   widgetOf_[name] = b;
   watch(g, b);
   connect(b, &QRadioButton::clicked, this, [this, &g, index] {
     act([&] { bal_.clickOption(g, index); });
-    binder_.apply(g);
+    pokazat(g);
   });
   binder_.add(g, [b, &g, index] {
-    if (b->isChecked() != g.value(index)) b->setChecked(g.value(index));
+    const bool on = g.value(index);
+    if (b->isChecked() != on) {
+      // The buttons of a group are exclusive, and Qt never clears the one
+      // that is on; the model may leave both off for a moment.
+      b->setAutoExclusive(false);
+      b->setChecked(on);
+      b->setAutoExclusive(true);
+    }
+    // Tab enters the group at its selected button and leaves it with the
+    // next Tab; the arrows move within it.
+    const Qt::FocusPolicy policy = index == std::max(0, g.selected()) ? Qt::StrongFocus : Qt::ClickFocus;
+    if (b->focusPolicy() != policy) b->setFocusPolicy(policy);
     applyShown(b, g);
   });
   return b;
@@ -330,6 +350,7 @@ QPushButton* BalWindow::command(QWidget* parent, Widget& c, const QString& text,
   auto* b = new QPushButton(text, parent);
   b->setObjectName(q(c.name()));
   b->setGeometry(r);
+  b->setAutoDefault(true);  // Enter presses the focused button, as Space does
   widgetOf_[c.name()] = b;
   watch(c, b);
   connect(b, &QPushButton::clicked, this, [this, &c] { act([&] { bal_.clickButton(c); }); });
@@ -411,8 +432,8 @@ void BalWindow::buildCharacteristics(QGroupBox* har) {
     y += 26;
   }
   caption(param, QStringLiteral("Объем"), QRect(10, 124, 48, 20));
-  label(param, bal_.rez.ClickKameraObiem, QRect(60, 124, 76, 20), nullptr, true)->setAccessibleName(
-      QStringLiteral("Объем, куб.м."));
+  label(param, bal_.rez.ClickKameraObiem, QRect(60, 124, 76, 20), nullptr, true)
+      ->setAccessibleName(QStringLiteral("Объем, куб.м."));
   caption(param, QStringLiteral("куб.м."), QRect(140, 124, 50, 20));
   label(param, bal_.rez.ClickKameraPlosad, QRect(60, 146, 76, 20), nullptr, true);
 
@@ -517,8 +538,9 @@ void BalWindow::buildPage2(QWidget* page) {
   const int tx = 171;
   label(tara, b.TaraText2, QRect(8, 46, 160, 22), text(tara, op.ClickTaraHranMassa, QRect(tx, 46, fw, 22), {}));
   label(tara, b.TaraText3, QRect(8, 72, 160, 22), text(tara, op.ClickTaraSutkiOborot, QRect(tx, 72, fw, 22), {}));
-  caption(tara, QStringLiteral("Температура начальная"), QRect(8, 98, 160, 22),
-          text(tara, op.ClickTaraTemperNasalnaia, QRect(tx, 98, fw, 22), QStringLiteral("Тара, температура начальная")));
+  caption(
+      tara, QStringLiteral("Температура начальная"), QRect(8, 98, 160, 22),
+      text(tara, op.ClickTaraTemperNasalnaia, QRect(tx, 98, fw, 22), QStringLiteral("Тара, температура начальная")));
   caption(tara, QStringLiteral("Температура конечная"), QRect(8, 124, 160, 22),
           text(tara, op.ClickTaraTemperKones, QRect(tx, 124, fw, 22), QStringLiteral("Тара, температура конечная")));
   // The packaging's captions name the packaging too.
@@ -577,8 +599,9 @@ void BalWindow::buildPage3(QWidget* page) {
   QGroupBox* rabochie = frame(page, QStringLiteral("Рабочие"), QRect(6, 296, 511, 54));
   caption(rabochie, QStringLiteral("Рабочие в камере, (чел.)"), QRect(8, 22, 150, 22),
           text(rabochie, op.ClickPersonalKolichestvo, QRect(160, 22, 56, 22), {}));
-  caption(rabochie, QStringLiteral("Время работы  час/сут."), QRect(256, 22, 140, 22),
-          text(rabochie, op.ClickPersonalVremia, QRect(400, 22, 56, 22), QStringLiteral("Рабочие, время работы час/сут.")));
+  caption(
+      rabochie, QStringLiteral("Время работы  час/сут."), QRect(256, 22, 140, 22),
+      text(rabochie, op.ClickPersonalVremia, QRect(400, 22, 56, 22), QStringLiteral("Рабочие, время работы час/сут.")));
 }
 
 void BalWindow::buildPage4(QWidget* page) {
@@ -669,37 +692,74 @@ void BalWindow::buildGains(QGroupBox* g) {
 // table row by row, its glazing columns after it from the floor up), the
 // gain switches and the contacts.
 void BalWindow::buildTabOrder() {
-  std::vector<std::string> order = {"ClickRegion",      "ClickVlajnostVozduh", "ClickTemperaturaVozduh",
-                                    "ClickRejim",       "ClickTemperaturaKamera", "ClickVlajnostKamera",
-                                    "ClickVremiaKamera", "ClickZapasKamera",  "ClickKameraSirina",
-                                    "ClickKameraDlina", "ClickKameraVisota",   "Option1(0)",
+  std::vector<std::string> order = {"ClickRegion",       "ClickVlajnostVozduh",    "ClickTemperaturaVozduh",
+                                    "ClickRejim",        "ClickTemperaturaKamera", "ClickVlajnostKamera",
+                                    "ClickVremiaKamera", "ClickZapasKamera",       "ClickKameraSirina",
+                                    "ClickKameraDlina",  "ClickKameraVisota",      "Option1(0)",
                                     "Option1(1)"};
   for (int i = 1; i <= 5; ++i) order.push_back("Parametr(" + std::to_string(i) + ")");
   for (const char* s : kSurfaceSuffix)
-    for (const char* col : {"ClickSteni", "ClickTolcinaSteni", "ClickIzolaicii", "ClickTolcinaIzolaicii",
-                            "ClickTemperatura"})
+    for (const char* col :
+         {"ClickSteni", "ClickTolcinaSteni", "ClickIzolaicii", "ClickTolcinaIzolaicii", "ClickTemperatura"})
       order.push_back(std::string(col) + s);
   order.insert(order.end(), {"ClickSteniPoPervoiStroke", "ClickSteniPoPervoiStroke2"});
   for (int s = kSurfaces - 1; s >= 0; --s) {
     order.push_back(std::string("ClickStekloSteni") + kSurfaceSuffix[static_cast<std::size_t>(s)]);
     order.push_back(std::string("ClickZapolnenSteni") + kSurfaceSuffix[static_cast<std::size_t>(s)]);
   }
-  order.insert(order.end(),
-               {"ClickProduktKategoria", "ClickProduktProdukt", "ClickProduktHranMassa", "ClickProduktSutkiOborot",
-                "ClickProduktTemperNasalnaia", "ClickProduktTemperKones", "ClickTaraMaterial", "ClickTaraHranMassa",
-                "ClickTaraSutkiOborot", "ClickTaraTemperNasalnaia", "ClickTaraTemperKones", "ClickZagruzkaVisota",
-                "ClickZagruzkaPlotnost", "ClickZagruzkaOborot(0)", "ClickZagruzkaOborot(1)", "ClickZagruzkaPolnaia",
-                "ClickDverVisota", "ClickDverShirina", "ClickDverTip", "ClickDverTipTovara", "ClickDverZavesa",
-                "ClickOsvesenieMosnost", "ClickOsvesenieVremia", "ClickOsvesenieRekomenduemoe", "ClickPtsMosnost",
-                "ClickPtsGruzopodiemnost", "ClickPtsVremia", "ClickPersonalKolichestvo", "ClickPersonalVremia",
-                "ClickVentilasiaKratnost", "ClickVentilasiaKratnostSamostoiatelno", "ClickLampaMosnost",
-                "ClickLampaVremia", "ClickDvigateliMosnost", "ClickDvigateliVremia", "ClickProcheeOborudMosnost",
-                "ClickProcheeOborudVremia", "ClickVOpredvaritelno", "ClickVOutochnauchiiRaschet",
-                "ClickVOkolichestvoVentilatorov", "ClickVOmochnostVentilatorov", "CheckClickTeplopritokCteni",
-                "CheckClickTeplopritokProdukt", "CheckClickTeplopritokDihanie", "CheckClickTeplopritokDveri",
-                "CheckClickTeplopritokOsvesenie", "CheckClickTeplopritokPTS", "CheckClickTeplopritokPersonal",
-                "CheckClickTeplopritokOborudovanie", "CheckClickTeplopritokVOiTEN", "ClickZakazsik", "ClickKontakt",
-                "ClickVedusii"});
+  order.insert(order.end(), {"ClickProduktKategoria",
+                             "ClickProduktProdukt",
+                             "ClickProduktHranMassa",
+                             "ClickProduktSutkiOborot",
+                             "ClickProduktTemperNasalnaia",
+                             "ClickProduktTemperKones",
+                             "ClickTaraMaterial",
+                             "ClickTaraHranMassa",
+                             "ClickTaraSutkiOborot",
+                             "ClickTaraTemperNasalnaia",
+                             "ClickTaraTemperKones",
+                             "ClickZagruzkaVisota",
+                             "ClickZagruzkaPlotnost",
+                             "ClickZagruzkaOborot(0)",
+                             "ClickZagruzkaOborot(1)",
+                             "ClickZagruzkaPolnaia",
+                             "ClickDverVisota",
+                             "ClickDverShirina",
+                             "ClickDverTip",
+                             "ClickDverTipTovara",
+                             "ClickDverZavesa",
+                             "ClickOsvesenieMosnost",
+                             "ClickOsvesenieVremia",
+                             "ClickOsvesenieRekomenduemoe",
+                             "ClickPtsMosnost",
+                             "ClickPtsGruzopodiemnost",
+                             "ClickPtsVremia",
+                             "ClickPersonalKolichestvo",
+                             "ClickPersonalVremia",
+                             "ClickVentilasiaKratnost",
+                             "ClickVentilasiaKratnostSamostoiatelno",
+                             "ClickLampaMosnost",
+                             "ClickLampaVremia",
+                             "ClickDvigateliMosnost",
+                             "ClickDvigateliVremia",
+                             "ClickProcheeOborudMosnost",
+                             "ClickProcheeOborudVremia",
+                             "ClickVOpredvaritelno",
+                             "ClickVOutochnauchiiRaschet",
+                             "ClickVOkolichestvoVentilatorov",
+                             "ClickVOmochnostVentilatorov",
+                             "CheckClickTeplopritokCteni",
+                             "CheckClickTeplopritokProdukt",
+                             "CheckClickTeplopritokDihanie",
+                             "CheckClickTeplopritokDveri",
+                             "CheckClickTeplopritokOsvesenie",
+                             "CheckClickTeplopritokPTS",
+                             "CheckClickTeplopritokPersonal",
+                             "CheckClickTeplopritokOborudovanie",
+                             "CheckClickTeplopritokVOiTEN",
+                             "ClickZakazsik",
+                             "ClickKontakt",
+                             "ClickVedusii"});
   QWidget* prev = nullptr;
   for (const std::string& name : order) {
     QWidget* w = widget(name);
@@ -736,13 +796,51 @@ QLineEdit* BalWindow::lineEditOf(const Control* c) const {
 
 // ---- events -------------------------------------------------------------------
 
+namespace {
+
+// Marks the widgets' own signals, while the window shows the model, as no
+// user action.
+class Sinhron {
+ public:
+  explicit Sinhron(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
+  ~Sinhron() { flag_ = old_; }
+  Sinhron(const Sinhron&) = delete;
+  Sinhron& operator=(const Sinhron&) = delete;
+
+ private:
+  bool& flag_;
+  bool old_;
+};
+
+// Whether a line edit would insert the text of this key: the characters
+// that reach a field with Alt, AltGr or no modifier at all. Ctrl and
+// Ctrl+Shift are shortcuts (copy, select all, undo).
+bool vstavlyaetTekst(const QKeyEvent* e) {
+  const QString t = e->text();
+  if (t.isEmpty()) return false;
+  const QChar c = t.at(0);
+  if (c.category() == QChar::Other_Format) return true;
+  const Qt::KeyboardModifiers m = e->modifiers() & ~Qt::KeypadModifier;
+  if (m == Qt::ControlModifier || m == (Qt::ControlModifier | Qt::ShiftModifier)) return false;
+  return c.isPrint() || c.category() == QChar::Other_PrivateUse ||
+         (c.isHighSurrogate() && t.size() > 1 && t.at(1).isLowSurrogate());
+}
+
+}  // namespace
+
 void BalWindow::act(const std::function<void()>& action) {
   const Control* before = bal_.focus();
   action();
-  syncing_ = true;
-  lastRefresh_ = binder_.refresh();
-  syncing_ = false;
+  {
+    const Sinhron guard(syncing_);
+    lastRefresh_ = binder_.refresh();
+  }
   syncFocus(bal_.focus() != before);
+}
+
+void BalWindow::pokazat(const Control& c) {
+  const Sinhron guard(syncing_);
+  binder_.apply(c);
 }
 
 // Puts the window's focus where the model has it and, after a focus move,
@@ -751,7 +849,7 @@ void BalWindow::syncFocus(bool selection) {
   Control* f = bal_.focus();
   QWidget* w = focusWidgetOf(f);
   if (w == nullptr) return;
-  syncing_ = true;
+  const Sinhron guard(syncing_);
   if (QApplication::focusWidget() != w && w->isEnabled() && w->isVisibleTo(this)) w->setFocus(Qt::OtherFocusReason);
   if (selection) {
     if (QLineEdit* le = lineEditOf(f)) {
@@ -761,14 +859,32 @@ void BalWindow::syncFocus(bool selection) {
         le->setCursorPosition(bal_.selectionStart());
     }
   }
-  syncing_ = false;
+}
+
+// A line edit changed its text by itself or was given one from outside.
+// In the field being edited the change goes through the model's key filter,
+// and where the filter refused something the field shows the model's text
+// again. Any other field keeps the model's text: it is shown again once Qt
+// is done with the widget (an editable box sets its line edit before it
+// reports the pick that may follow).
+void BalWindow::widgetEdited(Control& c, QLineEdit* le) {
+  if (syncing_) return;
+  const std::string& model = static_cast<const TextField&>(c).text();
+  if (u(le->text()) == model) return;
+  if (bal_.focus() != &c) {
+    QTimer::singleShot(0, this, [this, &c, le] {
+      if (u(le->text()) != static_cast<const TextField&>(c).text()) pokazat(c);
+    });
+    return;
+  }
+  act([&] { bal_.textEdited(u(le->text()), le->cursorPosition()); });
+  if (u(le->text()) != model) {
+    pokazat(c);
+    syncFocus(true);
+  }
 }
 
 bool BalWindow::keyPress(Control& c, QLineEdit* le, QKeyEvent* e) {
-  if (e->matches(QKeySequence::Paste)) {
-    pasteInto(c, QApplication::clipboard()->text());
-    return true;
-  }
   if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
     act([&] { bal_.keyPress(Bal::kEnter); });
     return true;  // never inserted
@@ -778,31 +894,55 @@ bool BalWindow::keyPress(Control& c, QLineEdit* le, QKeyEvent* e) {
     act([&] { a = bal_.keyPress(Bal::kBackspace); });
     return !a.accepted;
   }
-  const QString typed = e->text();
   // Keys without a character (arrows, Delete, Home), control keys (Tab moves
   // the focus, Escape) and shortcuts go to the field as they are; their
-  // edits come back through textEdited.
-  if (typed.isEmpty() || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) return false;
-  if (std::all_of(typed.begin(), typed.end(), [](QChar ch) { return ch.unicode() < 0x20 || ch.unicode() == 0x7f; }))
-    return false;
+  // edits (a paste among them) come back through textEdited.
+  if (!vstavlyaetTekst(e)) return false;
+  const QString typed = e->text();
   if (typed.size() == 1 || (typed.size() == 2 && typed.at(0).isHighSurrogate())) {
     Bal::KeyAnswer a;
     act([&] { a = bal_.keyPress(u(typed)); });
     if (!a.accepted) return true;
     if (a.text == u(typed)) return false;
-    le->insert(q(a.text));
-    if (bal_.focus() == &c) act([&] { bal_.textEdited(u(le->text()), le->cursorPosition()); });
+    le->insert(q(a.text));  // "." typed as ","
     return true;
   }
-  // Several characters at once (an input method): each through the filter.
-  pasteInto(c, typed);
+  // Several characters at once: each through the filter.
+  if (bal_.focus() == &c) {
+    act([&] { bal_.paste(u(typed)); });
+    syncFocus(true);
+  }
   return true;
 }
 
-void BalWindow::pasteInto(Control& c, const QString& text) {
-  if (bal_.focus() != &c) return;
-  act([&] { bal_.paste(u(text)); });
-  syncFocus(true);
+// Arrow keys move within a group of option buttons, in either direction and
+// round, and select the button they land on as a click does.
+bool BalWindow::optionKey(QRadioButton* b, QKeyEvent* e) {
+  int step = 0;
+  switch (e->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+      step = 1;
+      break;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+      step = -1;
+      break;
+    default:
+      return false;
+  }
+  if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  QList<QRadioButton*> group;
+  for (QObject* o : b->parentWidget()->children())
+    if (auto* r = qobject_cast<QRadioButton*>(o); r != nullptr && r->isEnabled() && r->isVisibleTo(this))
+      group.push_back(r);
+  const qsizetype n = group.size();
+  const qsizetype at = group.indexOf(b);
+  if (n < 2 || at < 0) return true;
+  QRadioButton* next = group.at((at + step + n) % n);
+  next->click();
+  next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
 }
 
 bool BalWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -821,9 +961,35 @@ bool BalWindow::eventFilter(QObject* watched, QEvent* event) {
       watched->event(event);
       act([&] { bal_.setFocus(*c); });
       syncFocus(true);
+      // A click that brought the focus into a text box leaves its whole text
+      // selected: the press that follows must not put the caret down.
+      if (reason == Qt::MouseFocusReason && c->kind() == Kind::T && bal_.focus() == c) klikFokus_ = watched;
       return true;
     }
+    case QEvent::FocusOut:
+      klikFokus_ = nullptr;
+      break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      if (watched == klikFokus_) {
+        klikFokus_ = nullptr;
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+          klikUderzhan_ = watched;
+          return true;
+        }
+      }
+      break;
+    case QEvent::MouseMove:
+      // Nor does dragging on with the button held.
+      if (watched == klikUderzhan_) return true;
+      break;
+    case QEvent::MouseButtonRelease:
+      if (watched == klikUderzhan_) klikUderzhan_ = nullptr;
+      break;
     case QEvent::KeyPress: {
+      klikFokus_ = nullptr;
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (auto* radio = qobject_cast<QRadioButton*>(watched)) return optionKey(radio, key);
       QLineEdit* le = qobject_cast<QLineEdit*>(watched);
       if (auto* box = qobject_cast<QComboBox*>(watched)) le = box->lineEdit();
       if (le == nullptr || le->isReadOnly()) break;
@@ -834,29 +1000,7 @@ bool BalWindow::eventFilter(QObject* watched, QEvent* event) {
         syncFocus(true);
         if (bal_.focus() != c) return true;
       }
-      return keyPress(*c, le, static_cast<QKeyEvent*>(event));
-    }
-    case QEvent::ContextMenu: {
-      auto* le = qobject_cast<QLineEdit*>(watched);
-      if (le == nullptr) break;
-      // The standard menu, with its paste going through the key filter.
-      QMenu* menu = le->createStandardContextMenu();
-      for (QAction* a : menu->actions()) {
-        if (a->objectName() != QLatin1String("edit-paste")) continue;
-        disconnect(a, &QAction::triggered, nullptr, nullptr);
-        connect(a, &QAction::triggered, this, [this, c] { pasteInto(*c, QApplication::clipboard()->text()); });
-      }
-      menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
-      delete menu;
-      return true;
-    }
-    case QEvent::MouseButtonRelease: {
-      auto* me = static_cast<QMouseEvent*>(event);
-      if (me->button() != Qt::MiddleButton || qobject_cast<QLineEdit*>(watched) == nullptr) break;
-      // The X11 selection paste, through the filter as well.
-      if (QApplication::clipboard()->supportsSelection())
-        pasteInto(*c, QApplication::clipboard()->text(QClipboard::Selection));
-      return true;
+      return keyPress(*c, le, key);
     }
     default:
       break;

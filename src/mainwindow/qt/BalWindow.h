@@ -114,7 +114,11 @@ class BalWindow : public QMainWindow {
   QWidget* focusWidgetOf(const Control* c) const;
   QLineEdit* lineEditOf(const Control* c) const;
   bool keyPress(Control& c, QLineEdit* le, QKeyEvent* e);
-  void pasteInto(Control& c, const QString& text);
+  bool optionKey(QRadioButton* b, QKeyEvent* e);
+  void widgetEdited(Control& c, QLineEdit* le);
+  // Shows a control again whatever its revision (the model refused a change
+  // the widget made).
+  void pokazat(const Control& c);
   void syncFocus(bool selection);
   void applyFixedSize();
 
@@ -128,6 +132,10 @@ class BalWindow : public QMainWindow {
   std::map<std::string, QPointer<QWidget>> windows_;
   QString licensePath_;
   bool syncing_ = false;
+  // The text box that a mouse press has just given the focus, and the one
+  // whose press is being held: their caret stays where the entry step put it.
+  const QObject* klikFokus_ = nullptr;
+  const QObject* klikUderzhan_ = nullptr;
   bool firstShow_ = true;
   int lastRefresh_ = 0;
 };

@@ -29,6 +29,7 @@ License::License(QWidget* parent, const QString& filePath) : QWidget(parent, Qt:
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setGeometry(text.left() + (text.width() - button.width()) / 2, text.bottom() + 10, button.width(),
                         button.height());
+  Command1->setAutoDefault(true);  // Enter presses it, as Space does
   connect(Command1, &QPushButton::clicked, this, &QWidget::close);
   setFixedSize(text.width() + 2 * text.left(), Command1->geometry().bottom() + 10);
 

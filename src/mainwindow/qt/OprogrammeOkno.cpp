@@ -2,7 +2,10 @@
 
 #include <QDesktopServices>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QUrl>
 
@@ -19,6 +22,47 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geom
   l->setGeometry(geometry);
   return l;
 }
+
+// The web address: a click anywhere on the label opens it, and so do Enter
+// and Space when the label has the keyboard's focus.
+class Ssylka : public QLabel {
+ public:
+  Ssylka(const QString& text, QWidget* parent, std::function<void()> open)
+      : QLabel(text, parent), open_(std::move(open)) {
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+    QFont f = font();
+    f.setUnderline(true);
+    setFont(f);
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, p.color(QPalette::Link));
+    setPalette(p);
+  }
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+      open_();
+    else
+      QLabel::mouseReleaseEvent(e);
+  }
+  void keyPressEvent(QKeyEvent* e) override {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space)
+      open_();
+    else
+      QLabel::keyPressEvent(e);
+  }
+  void paintEvent(QPaintEvent* e) override {
+    QLabel::paintEvent(e);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+
+ private:
+  std::function<void()> open_;
+};
 
 }  // namespace
 
@@ -57,19 +101,16 @@ OprogrammeOkno::OprogrammeOkno(QWidget* parent) : QWidget(parent, Qt::Window) {
   Label3 = label(this, "Label3", QString(), QRect(22, 164, 390, 16));
   (void)rightsEn;
 
-  Label5 = label(this, "Label5",
-                 QStringLiteral("<a href=\"%1\">%1</a>").arg(QString::fromUtf8(kSait)), QRect(22, 190, 390, 16));
-  Label5->setTextFormat(Qt::RichText);
-  Label5->setOpenExternalLinks(false);
-  Label5->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-  Label5->setCursor(Qt::PointingHandCursor);
+  Label5 = new Ssylka(QString::fromUtf8(kSait), this, [this] { OtkrytSsylku(QString::fromUtf8(oprogramme::kSait)); });
+  Label5->setObjectName(QStringLiteral("Label5"));
+  Label5->setGeometry(22, 190, 390, 16);
   Label5->setAccessibleName(QStringLiteral("Сайт программы"));
-  connect(Label5, &QLabel::linkActivated, this, [this](const QString& link) { OtkrytSsylku(link); });
   label(this, "Label4", QString::fromUtf8(kPochta), QRect(22, 210, 390, 16));
 
   Command2 = new QPushButton(QStringLiteral("Лицензия"), this);
   Command2->setObjectName(QStringLiteral("Command2"));
   Command2->setGeometry(10, 250, 140, 28);
+  Command2->setAutoDefault(true);  // Enter presses the focused button
   connect(Command2, &QPushButton::clicked, this, [this] {
     if (onLicense) onLicense();
   });
@@ -82,6 +123,13 @@ OprogrammeOkno::OprogrammeOkno(QWidget* parent) : QWidget(parent, Qt::Window) {
 
   // The load step.
   Label3->setText(QString::fromUtf8(kPravaRu));
+}
+
+void OprogrammeOkno::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier)
+    close();
+  else
+    QWidget::keyPressEvent(e);
 }
 
 void OprogrammeOkno::OtkrytSsylku(const QString& address) {

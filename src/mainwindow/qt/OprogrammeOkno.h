@@ -26,6 +26,9 @@ class OprogrammeOkno : public QWidget {
   QPushButton* Command1 = nullptr;
   QPushButton* Command2 = nullptr;
 
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+
  private:
   void OtkrytSsylku(const QString& address);
 };

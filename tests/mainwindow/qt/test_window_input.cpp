@@ -1,10 +1,15 @@
 // What a user does in the main window reaches the model, and what the model
 // decides shows in the widgets.
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QWheelEvent>
 
 #include "../../qt_test_helpers.h"
@@ -23,9 +28,15 @@ class WindowInput : public QObject {
     QTest::addColumn<QString>("shown");
     // Entering a field holding "0" empties it; otherwise its text is
     // selected and the first key replaces it.
-    QTest::newRow("decimal: full stop becomes comma") << "ClickKameraDlina" << "12.5x" << "12,5";
-    QTest::newRow("contacts take a colon") << "ClickKontakt" << "тел: 1/2" << "тел: 1/2";
-    QTest::newRow("editable box, caret at the end") << "ClickTemperaturaKamera" << "56" << "-105";
+    QTest::newRow("decimal: full stop becomes comma") << "ClickKameraDlina"
+                                                      << "12.5x"
+                                                      << "12,5";
+    QTest::newRow("contacts take a colon") << "ClickKontakt"
+                                           << "тел: 1/2"
+                                           << "тел: 1/2";
+    QTest::newRow("editable box, caret at the end") << "ClickTemperaturaKamera"
+                                                    << "56"
+                                                    << "-105";
   }
   void typingGoesThroughTheKeyFilter() {
     QFETCH(QString, field);
@@ -43,10 +54,14 @@ class WindowInput : public QObject {
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
-    QTest::newRow("customer") << 1 << "ClickZakazsik" << "ClickKontakt";
-    QTest::newRow("height stays") << 1 << "ClickKameraVisota" << "ClickKameraVisota";
-    QTest::newRow("final temperature") << 2 << "ClickProduktTemperKones" << "ClickZagruzkaVisota";
-    QTest::newRow("share to the switch") << 5 << "ClickVOpredvaritelno" << "ClickVOutochnauchiiRaschet";
+    QTest::newRow("customer") << 1 << "ClickZakazsik"
+                              << "ClickKontakt";
+    QTest::newRow("height stays") << 1 << "ClickKameraVisota"
+                                  << "ClickKameraVisota";
+    QTest::newRow("final temperature") << 2 << "ClickProduktTemperKones"
+                                       << "ClickZagruzkaVisota";
+    QTest::newRow("share to the switch") << 5 << "ClickVOpredvaritelno"
+                                         << "ClickVOutochnauchiiRaschet";
   }
   void enterMovesTheFocusAlongItsPath() {
     QFETCH(int, page);
@@ -68,9 +83,18 @@ class WindowInput : public QObject {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("to");
     QTest::addColumn<QString>("left");
-    QTest::newRow("text box") << "ClickKameraSirina" << "2," << "ClickKameraDlina" << "2,";
-    QTest::newRow("editable box") << "ClickVremiaKamera" << "30" << "ClickZapasKamera" << "24";
-    QTest::newRow("editable box, an item typed") << "ClickVremiaKamera" << "2" << "ClickZapasKamera" << "2";
+    QTest::newRow("text box") << "ClickKameraSirina"
+                              << "2,"
+                              << "ClickKameraDlina"
+                              << "2,";
+    QTest::newRow("editable box") << "ClickVremiaKamera"
+                                  << "30"
+                                  << "ClickZapasKamera"
+                                  << "24";
+    QTest::newRow("editable box, an item typed") << "ClickVremiaKamera"
+                                                 << "2"
+                                                 << "ClickZapasKamera"
+                                                 << "2";
   }
   void tabMovesTheFocusAndLeavesTheField() {
     QFETCH(QString, from);
@@ -92,11 +116,16 @@ class WindowInput : public QObject {
   void tabOrderFollowsTheTable_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
-    QTest::newRow("along a row") << "ClickTolcinaSteniStenaA" << "ClickIzolaiciiStenaA";
-    QTest::newRow("row to row") << "ClickTemperaturaStenaA" << "ClickSteniStenaB";
-    QTest::newRow("floor to the buttons") << "ClickTemperaturaPol" << "ClickSteniPoPervoiStroke";
-    QTest::newRow("height to the chamber type") << "ClickKameraVisota" << "Option1(0)";
-    QTest::newRow("climate to regime") << "ClickTemperaturaVozduh" << "ClickRejim";
+    QTest::newRow("along a row") << "ClickTolcinaSteniStenaA"
+                                 << "ClickIzolaiciiStenaA";
+    QTest::newRow("row to row") << "ClickTemperaturaStenaA"
+                                << "ClickSteniStenaB";
+    QTest::newRow("floor to the buttons") << "ClickTemperaturaPol"
+                                          << "ClickSteniPoPervoiStroke";
+    QTest::newRow("height to the chamber type") << "ClickKameraVisota"
+                                                << "Option1(0)";
+    QTest::newRow("climate to regime") << "ClickTemperaturaVozduh"
+                                       << "ClickRejim";
   }
   void tabOrderFollowsTheTable() {
     QFETCH(QString, from);
@@ -135,8 +164,8 @@ class WindowInput : public QObject {
       const std::string& t = static_cast<TextBox*>(c)->text();
       QWidget* x = h.w(c->name());
       QVERIFY2(x != nullptr, c->name().c_str());
-      const QString shown = qobject_cast<QLabel*>(x) ? qobject_cast<QLabel*>(x)->text()
-                                                      : qobject_cast<QLineEdit*>(x)->text();
+      const QString shown =
+          qobject_cast<QLabel*>(x) ? qobject_cast<QLabel*>(x)->text() : qobject_cast<QLineEdit*>(x)->text();
       QCOMPARE(shown, QString::fromStdString(t));
     }
   }
@@ -152,13 +181,169 @@ class WindowInput : public QObject {
     QCOMPARE(h.edit("ClickVlajnostKamera")->text(), QString("85"));
   }
 
-  void pastedTextGoesThroughTheFilter() {
+  // Text that reaches a field other than by typed keys goes through its key
+  // filter all the same, character by character.
+  void noPathPutsARefusedCharacterIntoAField_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("context menu, six digits") << 1 << "ClickKameraSirina"
+                                              << "menu"
+                                              << "30950899944307800000000000000"
+                                              << "309508";
+    QTest::newRow("context menu, vehicle hours") << 3 << "ClickPtsVremia"
+                                                 << "menu"
+                                                 << "9x8"
+                                                 << "98";
+    QTest::newRow("context menu, customer") << 1 << "ClickZakazsik"
+                                            << "menu"
+                                            << "a/b:c\"d"
+                                            << "abcd";
+    QTest::newRow("context menu, editable box") << 1 << "ClickVremiaKamera"
+                                                << "menu"
+                                                << "9x8"
+                                                << "1898";
+    QTest::newRow("Ctrl+V") << 1 << "ClickKameraDlina"
+                            << "ctrl+v"
+                            << "1a2.5\n"
+                            << "12,5";
+    QTest::newRow("Shift+Insert") << 1 << "ClickKameraDlina"
+                                  << "shift+insert"
+                                  << "1a2.5"
+                                  << "12,5";
+    QTest::newRow("input method, number") << 1 << "ClickKameraVisota"
+                                          << "input method"
+                                          << "é7"
+                                          << "7";
+    QTest::newRow("input method, text") << 1 << "ClickKontakt"
+                                        << "input method"
+                                        << "é"
+                                        << "é";
+    QTest::newRow("input method, editable box") << 1 << "ClickZapasKamera"
+                                                << "input method"
+                                                << "1é"
+                                                << "51";
+  }
+  void noPathPutsARefusedCharacterIntoAField() {
+    QFETCH(int, page);
+    QFETCH(QString, field);
+    QFETCH(QString, way);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    const std::string name = field.toStdString();
     Harness h;
-    QApplication::clipboard()->setText("1a2.5\n");
+    if (page != 1) h.page(page);
+    QApplication::clipboard()->setText(text);
+    if (way == "menu") {
+      bool pasted = false;
+      whenShown([&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) return false;
+        for (QAction* a : menu->actions()) {
+          if (!a->text().remove('&').startsWith("Вставить")) continue;
+          QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+          pasted = true;
+        }
+        if (!pasted) menu->close();
+        return true;
+      });
+      h.click(name, {}, Qt::RightButton);
+      QTRY_VERIFY(pasted);
+    } else {
+      h.focus(name);
+      if (way == "ctrl+v") h.key(Qt::Key_V, Qt::ControlModifier);
+      if (way == "shift+insert") h.key(Qt::Key_Insert, Qt::ShiftModifier);
+      if (way == "input method") {
+        QInputMethodEvent e;
+        e.setCommitString(text);
+        QApplication::sendEvent(QGuiApplication::focusObject(), &e);
+      }
+    }
+    QCOMPARE(h.bal.focus()->name(), name);
+    QCOMPARE(h.edit(name)->text(), shown);
+    QCOMPARE(QString::fromStdString(h.bal.text()), shown);
+  }
+
+  // Keys typed with Alt or AltGr and characters composed with dead keys meet
+  // the filter; Ctrl shortcuts keep working.
+  void keysWithModifiersMeetTheFilter() {
+    Harness h;
+    h.focus("ClickTolcinaSteniStenaV");
+    for (char c : {'1', '2'}) h.key(c);
+    h.key('a', Qt::AltModifier);
+    h.key('.', Qt::AltModifier);
+    h.key('3', Qt::AltModifier);
+    QCOMPARE(h.edit("ClickTolcinaSteniStenaV")->text(), QString("123"));
+    h.key(Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(h.edit("ClickTolcinaSteniStenaV")->selectedText(), QString("123"));
+    h.key(Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QString("123"));
+    h.key(Qt::Key_Delete);
+    h.key(Qt::Key_Z, Qt::ControlModifier);  // undo
+    QCOMPARE(h.edit("ClickTolcinaSteniStenaV")->text(), QString("123"));
+    QCOMPARE(h.bal.text(), std::string("123"));
+
+    h.focus("ClickZakazsik");
+    for (char c : {':', '/', '"', 'x'}) h.key(c, Qt::AltModifier);
+    QCOMPARE(h.edit("ClickZakazsik")->text(), QString("x"));
     h.focus("ClickKameraDlina");
-    QTest::keyClick(h.w("ClickKameraDlina"), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(h.edit("ClickKameraDlina")->text(), QString("12,5"));
-    QCOMPARE(h.bal.op.ClickKameraDlina.text(), std::string("12,5"));
+    h.key('.', Qt::AltModifier);
+    QCOMPARE(h.edit("ClickKameraDlina")->text(), QString(","));
+  }
+
+  // A click that brings the focus into a text box selects its text, as Tab
+  // does; a click inside the box being edited puts the caret down.
+  void aClickIntoATextBoxSelectsItsText() {
+    Harness h;
+    QLineEdit* stena = h.edit("ClickTemperaturaStenaA");
+    QCOMPARE(stena->text(), QString("32"));
+    h.click("ClickTemperaturaStenaA", QPoint(stena->width() - 4, stena->height() / 2));
+    QCOMPARE(h.focused(), QString("ClickTemperaturaStenaA"));
+    QCOMPARE(stena->selectedText(), QString("32"));
+    h.key('5');
+    QCOMPARE(stena->text(), QString("5"));
+    h.click("ClickTemperaturaStenaA", QPoint(2, stena->height() / 2));
+    QVERIFY(!stena->hasSelectedText());
+    QCOMPARE(stena->cursorPosition(), 0);
+    h.key('1');
+    QCOMPARE(stena->text(), QString("15"));
+    h.key(Qt::Key_Tab);
+    QCOMPARE(h.bal.op.ClickTemperatura[0].text(), std::string("15"));
+  }
+
+  // A pick that reaches a box without the focus (the accessibility
+  // interface opens its list and picks) is applied as a mouse pick: the box
+  // takes the focus, the field being edited is left first.
+  void aPickFromOutsideTheWindowReachesTheModel_data() {
+    QTest::addColumn<bool>("popup");
+    QTest::newRow("opened list") << true;
+    QTest::newRow("index set") << false;
+  }
+  void aPickFromOutsideTheWindowReachesTheModel() {
+    QFETCH(bool, popup);
+    Harness h;
+    h.focus("ClickKameraSirina");
+    h.key('4');
+    auto* box = qobject_cast<QComboBox*>(h.w("ClickZapasKamera"));
+    const int item = box->findText("20");
+    if (popup) {
+      QAccessibleInterface* a = QAccessible::queryAccessibleInterface(box);
+      a->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+      QTRY_VERIFY(box->view()->isVisible());
+      QAbstractItemView* list = box->view();
+      const QPoint at = list->visualRect(list->model()->index(item, 0)).center();
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    } else {
+      box->setCurrentIndex(item);
+    }
+    QCOMPARE(h.bal.op.ClickZapasKamera.text(), std::string("20"));
+    QCOMPARE(h.bal.rez.NeobhodKoefZapas.text(), std::string("Коэф. запаса : 20  %"));
+    QCOMPARE(h.bal.focus()->name(), std::string("ClickZapasKamera"));
+    QCOMPARE(h.bal.op.ClickKameraSirina.text(), std::string("4"));
+    QTRY_COMPARE(h.focused(), QString("ClickZapasKamera"));
+    QCOMPARE(box->currentText(), QString("20"));
   }
 
   // Another window takes the focus and gives it back: the field being edited
@@ -229,7 +414,8 @@ class WindowInput : public QObject {
   void pickingACityFillsTheClimate() {
     Harness h;
     auto* region = qobject_cast<QComboBox*>(h.w("ClickRegion"));
-    for (const auto& [city, temperature, typed] : {std::tuple{"Москва", "28", false}, std::tuple{"Другой", "0", true}}) {
+    for (const auto& [city, temperature, typed] :
+         {std::tuple{"Москва", "28", false}, std::tuple{"Другой", "0", true}}) {
       region->setCurrentIndex(region->findText(city));
       QCOMPARE(h.bal.op.ClickRegion.text(), std::string(city));
       QCOMPARE(h.edit("ClickTemperaturaVozduh")->text(), QString(temperature));
@@ -277,6 +463,73 @@ class WindowInput : public QObject {
     QCOMPARE(h.w("ClickDverVisota")->isVisible(), false);
   }
 
+  // Enter presses the command button that has the focus, as Space does.
+  void enterAndSpacePressTheFocusedButton_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::newRow("page button, Enter") << 1 << "Parametr(3)" << int(Qt::Key_Return);
+    QTest::newRow("page button, keypad Enter") << 1 << "Parametr(5)" << int(Qt::Key_Enter);
+    QTest::newRow("page button, Space") << 1 << "Parametr(4)" << int(Qt::Key_Space);
+    QTest::newRow("copy, Enter") << 1 << "ClickSteniPoPervoiStroke" << int(Qt::Key_Return);
+    QTest::newRow("walls, Enter") << 1 << "ClickSteniPoPervoiStroke2" << int(Qt::Key_Return);
+    QTest::newRow("full load, Enter") << 2 << "ClickZagruzkaPolnaia" << int(Qt::Key_Return);
+  }
+  void enterAndSpacePressTheFocusedButton() {
+    QFETCH(int, page);
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    Harness h;
+    if (page != 1) h.page(page);
+    h.focus(button.toStdString());
+    QSignalSpy pressed(qobject_cast<QPushButton*>(h.w(button.toStdString())), &QPushButton::clicked);
+    h.key(Qt::Key(key));
+    QCOMPARE(pressed.count(), 1);
+    if (button.startsWith("Parametr")) QCOMPARE(h.bal.TekusiiParametr, button.mid(9, 1).toInt());
+  }
+
+  // The chamber type and the turnover are groups of radio buttons: Tab
+  // enters a group at its selected button and leaves it with the next Tab,
+  // the arrows select the button they land on as a click does.
+  void optionGroupsAreRadioButtons() {
+    Harness h;
+    for (const char* name : {"Option1(0)", "Option1(1)", "ClickZagruzkaOborot(0)", "ClickZagruzkaOborot(1)"})
+      QCOMPARE(QAccessible::queryAccessibleInterface(h.w(name))->role(), QAccessible::RadioButton);
+
+    h.focus("ClickTolcinaSteniStenaA");
+    h.type("ClickTolcinaSteniStenaA", "250");
+    h.focus("ClickKameraVisota");
+    h.key(Qt::Key_Tab);
+    QCOMPARE(h.focused(), QString("Option1(0)"));
+    h.key(Qt::Key_Down);
+    QCOMPARE(h.focused(), QString("Option1(1)"));
+    QVERIFY(qobject_cast<QRadioButton*>(h.w("Option1(1)"))->isChecked());
+    QVERIFY(h.bal.op.Option1.value(1));
+    QCOMPARE(qobject_cast<QLabel*>(h.w("SteniNadpis(0)"))->text(), QString("Выбор остекления"));
+    QCOMPARE(h.bal.op.ClickTolcinaSteni[0].text(), std::string("0"));  // cleared as by a click
+    h.key(Qt::Key_Tab);
+    QCOMPARE(h.focused(), QString("Parametr(1)"));
+    h.key(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(h.focused(), QString("Option1(1)"));
+    h.key(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(h.focused(), QString("ClickKameraVisota"));
+    h.key(Qt::Key_Tab);
+    QCOMPARE(h.focused(), QString("Option1(1)"));
+    h.key(Qt::Key_Down);  // round to the first
+    QCOMPARE(h.focused(), QString("Option1(0)"));
+    QVERIFY(h.bal.op.Option1.value(0));
+    QCOMPARE(qobject_cast<QLabel*>(h.w("SteniNadpis(0)"))->text(), QString("Материал стен"));
+
+    h.page(2);
+    h.focus("ClickZagruzkaOborot(0)");
+    h.key(Qt::Key_Right);
+    QCOMPARE(h.focused(), QString("ClickZagruzkaOborot(1)"));
+    QVERIFY(h.bal.op.ClickZagruzkaOborot.value(1));
+    QVERIFY(!qobject_cast<QRadioButton*>(h.w("ClickZagruzkaOborot(0)"))->isChecked());
+    h.key(Qt::Key_Up);
+    QVERIFY(h.bal.op.ClickZagruzkaOborot.value(0));
+  }
+
   void switchesAndCommandsRunTheirHandlers() {
     Harness h;
     h.page(3);
@@ -292,7 +545,8 @@ class WindowInput : public QObject {
     h.focus("ClickTolcinaIzolaiciiStenaA");
     h.type("ClickTolcinaIzolaiciiStenaA", "120");
     QTest::mouseClick(h.w("ClickSteniPoPervoiStroke"), Qt::LeftButton);
-    for (const char* s : kSurfaceSuffix) QCOMPARE(h.edit(std::string("ClickTolcinaIzolaicii") + s)->text(), QString("120"));
+    for (const char* s : kSurfaceSuffix)
+      QCOMPARE(h.edit(std::string("ClickTolcinaIzolaicii") + s)->text(), QString("120"));
   }
 };
 

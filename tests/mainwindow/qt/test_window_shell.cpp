@@ -1,20 +1,22 @@
 // The window's frame: caption, size, names, menu, closing, About and the
 // terms of use.
+#include <QtTest/qtestspontaneevent.h>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QStyleOptionComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "../../qt_test_helpers.h"
 #include "mainwindow/OProgramme.h"
@@ -75,8 +77,8 @@ class WindowShell : public QObject {
       QCOMPARE(x->objectName(), QString::fromStdString(c->name()));
       // Every input is called what a user reads beside it.
       const Kind k = c->kind();
-      if ((k == Kind::T && qobject_cast<QLineEdit*>(x) && !qobject_cast<QLineEdit*>(x)->isReadOnly()) ||
-          k == Kind::E || k == Kind::L)
+      if ((k == Kind::T && qobject_cast<QLineEdit*>(x) && !qobject_cast<QLineEdit*>(x)->isReadOnly()) || k == Kind::E ||
+          k == Kind::L)
         QVERIFY2(!x->accessibleName().isEmpty(), c->name().c_str());
     }
   }
@@ -84,11 +86,16 @@ class WindowShell : public QObject {
   void accessibleNamesSayWhatTheFieldIs_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("name");
-    QTest::newRow("wall table") << "ClickTolcinaIzolaiciiStenaA" << "Стена А, толщина теплоизоляции";
-    QTest::newRow("floor temperature") << "ClickTemperaturaPol" << "Пол, температура снаружи";
-    QTest::newRow("glazing") << "ClickStekloSteniPotolok" << "Потолок, выбор остекления";
-    QTest::newRow("top area") << "ClickVlajnostVozduh" << "Относительная влажность, %";
-    QTest::newRow("caption that follows the regime") << "ClickVremiaKamera" << "Время раб. обор.";
+    QTest::newRow("wall table") << "ClickTolcinaIzolaiciiStenaA"
+                                << "Стена А, толщина теплоизоляции";
+    QTest::newRow("floor temperature") << "ClickTemperaturaPol"
+                                       << "Пол, температура снаружи";
+    QTest::newRow("glazing") << "ClickStekloSteniPotolok"
+                             << "Потолок, выбор остекления";
+    QTest::newRow("top area") << "ClickVlajnostVozduh"
+                              << "Относительная влажность, %";
+    QTest::newRow("caption that follows the regime") << "ClickVremiaKamera"
+                                                     << "Время раб. обор.";
     QTest::newRow("same caption, other group") << "ClickDvigateliMosnost"
                                                << "Электродвигатели, полная мощность, (кВт)";
   }
@@ -119,8 +126,7 @@ class WindowShell : public QObject {
     QFETCH(QString, control);
     QFETCH(QRect, twips);
     Harness h;
-    QCOMPARE(h.w(control.toStdString())->geometry(),
-             twRect(twips.left(), twips.top(), twips.width(), twips.height()));
+    QCOMPARE(h.w(control.toStdString())->geometry(), twRect(twips.left(), twips.top(), twips.width(), twips.height()));
   }
 
   // Whatever item a choice box holds, it shows it whole.
@@ -131,7 +137,8 @@ class WindowShell : public QObject {
       QStyleOptionComboBox option;
       option.initFrom(box);
       option.editable = box->isEditable();
-      const int room = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width();
+      const int room =
+          box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width();
       const QFontMetrics m(box->font());
       for (int i = 0; i < box->count(); ++i)
         if (m.horizontalAdvance(box->itemText(i)) > room)
@@ -250,9 +257,11 @@ class WindowShell : public QObject {
     h.window->aboutAction()->trigger();  // shown again, not a second one
     QCOMPARE(h.window->about(), about);
 
+    // The address opens on a click anywhere on its label, past its text too.
     QStringList opened;
     about->openUrl = [&](const QString& a) { opened << a; };
-    emit about->Label5->linkActivated(QString::fromUtf8(oprogramme::kSait));
+    QTest::mouseClick(about->windowHandle(), Qt::LeftButton, {},
+                      about->Label5->geometry().topRight() + QPoint(-3, about->Label5->height() / 2));
     QCOMPARE(opened, QStringList{QString::fromUtf8(oprogramme::kSait)});
 
     QTest::mouseClick(about->Command2, Qt::LeftButton);
@@ -287,6 +296,63 @@ class WindowShell : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(h.window->about()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTRY_VERIFY(h.window->about() == nullptr);
+  }
+
+  // Enter presses the focused button of About and of the terms of use;
+  // Escape closes About.
+  void aboutAndTermsOfUseTakeTheKeyboard() {
+    Harness h;
+    QTemporaryDir dir;
+    h.window->setLicensePath(dir.filePath("License.txt"));
+    h.window->aboutAction()->trigger();
+    OprogrammeOkno* about = h.window->about();
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    about->Command2->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(about->windowHandle(), Qt::Key_Return);
+    QVERIFY(h.window->license() != nullptr);
+    License* license = h.window->license();
+    QVERIFY(QTest::qWaitForWindowActive(license));
+    license->Command1->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(license->windowHandle(), Qt::Key_Return);
+    QTRY_VERIFY(h.window->license() == nullptr);
+
+    about->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    about->Command2->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(about->windowHandle(), Qt::Key_Escape);
+    QTRY_VERIFY(h.window->about() == nullptr);
+  }
+
+  // "Да" to quitting and a reflexive Escape at the save question: the
+  // question stays until it is answered, and the answer counts.
+  void escapeDoesNotAnswerAQuestion() {
+    Bal bal;
+    bal.Form_Load();
+    auto window = std::make_unique<BalWindow>(bal);
+    int saved = 0;
+    bal.SaveNameFileSave = [&] { ++saved; };
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QStringList seen;
+    whenShown([&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr || seen.contains(box->text())) return false;
+      seen << box->text();
+      if (seen.size() == 1) {
+        box->button(QMessageBox::Yes)->click();
+        return false;  // on to the next question
+      }
+      QTest::keyClick(box->windowHandle(), Qt::Key_Escape);
+      QCloseEvent closeBox;  // what the window manager sends for the close box
+      QSpontaneKeyEvent::setSpontaneous(&closeBox);
+      QApplication::sendEvent(box->windowHandle(), &closeBox);
+      const bool open = box->isVisible();
+      box->button(open ? QMessageBox::Yes : QMessageBox::No)->click();
+      return true;
+    });
+    QVERIFY(window->close());
+    QCOMPARE(seen, (QStringList{"Действительно хотите выйти ?", "Сохранить расчет ?"}));
+    QCOMPARE(saved, 1);
   }
 
   void termsOfUseShowEvenWhenTheFileCannotBeWritten() {
