@@ -13,7 +13,7 @@ namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Checks the Russian number syntax and returns the same number in the form
-// from_chars expects ("-12.5"), or nothing.
+// from_chars expects ("-12.5", "2.5e-06"), or nothing.
 std::optional<std::string> normalise(std::string_view text) {
   std::size_t b = 0;
   std::size_t e = text.size();
@@ -27,7 +27,7 @@ std::optional<std::string> normalise(std::string_view text) {
   }
   int digits = 0;
   bool comma = false;
-  for (; i < e; ++i) {
+  for (; i < e && text[i] != 'E'; ++i) {
     const char c = text[i];
     if (c >= '0' && c <= '9') {
       out.push_back(c);
@@ -43,6 +43,19 @@ std::optional<std::string> normalise(std::string_view text) {
   if (out.back() == '.') out.pop_back();
   if (out.front() == '.' || (out.size() > 1 && out[0] == '-' && out[1] == '.')) {
     out.insert(out.begin() + (out[0] == '-' ? 1 : 0), '0');
+  }
+  // The exponent as the plain text of a number writes it: "E", a sign and
+  // at least one digit.
+  if (i < e) {
+    ++i;
+    if (i == e || (text[i] != '+' && text[i] != '-')) return std::nullopt;
+    out.push_back('e');
+    out.push_back(text[i++]);
+    if (i == e) return std::nullopt;
+    for (; i < e; ++i) {
+      if (text[i] < '0' || text[i] > '9') return std::nullopt;
+      out.push_back(text[i]);
+    }
   }
   return out;
 }
@@ -96,7 +109,7 @@ std::optional<T> parseAs(std::string_view text) {
   T value{};
   const char* first = norm->data();
   const char* last = first + norm->size();
-  const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::fixed);
+  const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
   if (ptr != last) return std::nullopt;
   if (ec == std::errc::result_out_of_range) return std::nullopt;
   if (ec != std::errc{}) return std::nullopt;
@@ -115,8 +128,8 @@ Decimal toDecimal(double value, int precision) {
   Decimal d;
   if (value == 0.0 || !std::isfinite(value)) return d;
   std::array<char, 64> buf{};
-  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                 std::chars_format::scientific, precision - 1);
+  const auto res =
+      std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific, precision - 1);
   std::string_view s(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
   if (s.front() == '-') {
     d.negative = true;
@@ -142,8 +155,8 @@ std::string roundDecimal(const Decimal& d, int decimals, bool halfEven) {
   std::string kept = keep >= static_cast<int>(d.digits.size())
                          ? d.digits + std::string(static_cast<std::size_t>(keep) - d.digits.size(), '0')
                          : d.digits.substr(0, static_cast<std::size_t>(keep));
-  std::string rest = keep >= static_cast<int>(d.digits.size()) ? std::string()
-                                                                : d.digits.substr(static_cast<std::size_t>(keep));
+  std::string rest =
+      keep >= static_cast<int>(d.digits.size()) ? std::string() : d.digits.substr(static_cast<std::size_t>(keep));
   bool up = false;
   if (!rest.empty()) {
     const char first = rest[0];

@@ -10,8 +10,10 @@
 namespace kalteron {
 
 // Parses a field text: optional blanks, an optional sign, digits with at most
-// one decimal comma (at least one digit), optional blanks. "0.5", "", "-",
-// ",", "1-" and "--1" are not numbers.
+// one decimal comma (at least one digit), optionally the exponent that the
+// plain text of a number writes ("E", a sign, digits: "2,5E-06"), optional
+// blanks. "0.5", "", "-", ",", "1-", "--1", "1e5" and "1E5" are not numbers,
+// nor is a value beyond the range of the type.
 std::optional<double> parseDouble(std::string_view text);
 // The same text read directly into single precision (correctly rounded).
 std::optional<float> parseSingle(std::string_view text);

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cmath>
+#include <ostream>
 
 #include "bal_helpers.h"
 #include "calculation/Numbers.h"
@@ -173,6 +174,9 @@ const ZolotaiaKamera kKamery[] = {
      {0.0f, 0.1526042f, 0.004375f, 0.305f, 0.007257686f, 0.0f, 0.0f, 0.042f, 0.1654454f, 0.0f, 0.0f, 0.4f, 0.2422535f, 1.318936f, 2.374084f}},
 };
 // clang-format on
+
+// GoogleTest and the test list show a chamber by its name, not its bytes.
+void PrintTo(const ZolotaiaKamera& z, std::ostream* os) { *os << z.name; }
 
 class Golden : public ::testing::TestWithParam<ZolotaiaKamera> {};
 

@@ -79,8 +79,8 @@ TEST(FormPrint, LabelsAtTheirPlaces) {
     int left, top, width;
   };
   const Case cases[] = {
-      {"PrintTablicaSteni(3)", 3870, 4095, 0},  {"ClickTolcinaSteniStenaA", 3870, 4545, 0},
-      {"ClickTolcinaSteniPol", 3870, 5670, 0},  {"ClickKameraSirina", 10215, 2415, 825},
+      {"PrintTablicaSteni(3)", 3870, 4095, 0}, {"ClickTolcinaSteniStenaA", 3870, 4545, 0},
+      {"ClickTolcinaSteniPol", 3870, 5670, 0}, {"ClickKameraSirina", 10215, 2415, 825},
       {"ClickKameraPlosad", 10215, 3315, 825},
   };
   const FormPrint page;
@@ -198,6 +198,23 @@ TEST(FormPrint, HeatsInTwoDecimals) {
   EXPECT_EQ(page.text("ClickTeplopritokCteni"), "7,1");
 }
 
+// A wall's gain too small for the plain form is shown by the main window in
+// exponent form; the page shows the two decimals it rounds to.
+TEST(FormPrint, TinyWallGainInTwoDecimals) {
+  auto bal = test::zapustit();
+  test::ustanovit(*bal, {{"ClickKameraDlina", "1"},
+                         {"ClickKameraSirina", "1"},
+                         {"ClickKameraVisota", "1"},
+                         {"ClickTolcinaIzolaiciiStenaA", "10000"},
+                         {"ClickTemperaturaKamera", "-18"},
+                         {"ClickTemperaturaStenaA", "-17"}});
+  bal->RaschetVse();
+  ASSERT_EQ(test::tekst(*bal, "ClickTeplopritokStenaA"), "2,499058E-06");
+  FormPrint page;
+  page.Form_Load(*bal, kToday);
+  EXPECT_EQ(page.text("ClickTeplopritokStenaA"), "0,00");
+}
+
 TEST(FormPrint, ShortDate) {
   using namespace std::chrono;
   EXPECT_EQ(shortDate(year_month_day{year{2026}, month{12}, day{7}}), "07.12.2026");
@@ -228,7 +245,7 @@ TEST(Mause, WheelStep) {
     int step;
   };
   const Case cases[] = {
-      {0, -120, 0, -300},  {0, 120, 0, 300},    {300, -240, 0, -300}, {-300, 360, 0, 300}, {0, 120, 1, 0},
+      {0, -120, 0, -300},  {0, 120, 0, 300},     {300, -240, 0, -300}, {-300, 360, 0, 300}, {0, 120, 1, 0},
       {300, -120, 1, 300}, {-300, 120, 2, -300}, {0, 15, 0, 0},        {-300, 15, 0, -300}, {300, 480, 0, 300},
   };
   for (const auto& c : cases)

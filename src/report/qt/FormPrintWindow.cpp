@@ -110,12 +110,14 @@ void FormPrintWindow::Form_Load(std::chrono::year_month_day today) {
   setWidget(sheet_);
   setFixedSize(sizeHint());
   loaded_ = true;
+  if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
   if (mainWindow_) mainWindow_->setEnabled(false);
 }
 
 void FormPrintWindow::Form_Unload() {
   if (!loaded_) return;
   loaded_ = false;
+  if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
   if (mainWindow_) mainWindow_->setEnabled(true);
 }
 
@@ -161,19 +163,27 @@ void FormPrintWindow::Snimok(FileDialogHost& host) {
   img.save(q(path), "BMP");
 }
 
-void FormPrintWindow::wheelEvent(QWheelEvent* event) {
+bool FormPrintWindow::eventFilter(QObject* watched, QEvent* event) {
+  // Every wheel turn over the frame is the page's, whatever lies under the
+  // pointer: the page, the grey area, the toolbar, a scroll bar.
+  if (event->type() != QEvent::Wheel || !watched->isWidgetType()) return false;
+  if (static_cast<QWidget*>(watched)->window() != window()) return false;
+  return turnWheel(*static_cast<QWheelEvent*>(event));
+}
+
+bool FormPrintWindow::turnWheel(QWheelEvent& event) {
+  int delta = event.angleDelta().y();
+  // X11 delivers the wheel turned with Alt held as a sideways turn.
+  if (delta == 0 && event.modifiers().testFlag(Qt::AltModifier)) delta = event.angleDelta().x();
   // A sideways turn, or the start or end of a touchpad scroll, carries no
   // vertical turn: it is not the wheel the page answers.
-  if (event->angleDelta().y() == 0) {
-    event->ignore();
-    return;
-  }
-  event->accept();
-  if (!loaded_) return;
-  const unsigned keys = (event->modifiers() != Qt::NoModifier ? 1u : 0u) | (event->buttons() != Qt::NoButton ? 2u : 0u);
-  bal_.ScrollStep = shagKolesa(bal_.ScrollStep, event->angleDelta().y(), keys);
+  if (delta == 0) return false;
+  event.accept();
+  const unsigned keys = (event.modifiers() != Qt::NoModifier ? 1u : 0u) | (event.buttons() != Qt::NoButton ? 2u : 0u);
+  bal_.ScrollStep = shagKolesa(bal_.ScrollStep, delta, keys);
   setWindowTitle(QString::number(bal_.ScrollStep));
   setTop(top() + bal_.ScrollStep);
+  return true;
 }
 
 void FormPrintWindow::closeEvent(QCloseEvent* event) {

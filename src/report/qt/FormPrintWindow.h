@@ -13,6 +13,7 @@
 
 class QPainter;
 class QPrinter;
+class QWheelEvent;
 
 namespace kalteron {
 class FileDialogHost;
@@ -46,8 +47,9 @@ class FormPrintWindow : public QMdiSubWindow {
   FormPrintWindow(Bal& bal, QWidget* mainWindow, QWidget* parent = nullptr);
   ~FormPrintWindow() override;
 
-  // The load step: takes the wheel, copies the main window as it is now,
-  // builds the sheet, then makes the main window unavailable.
+  // The load step: takes the wheel of the whole frame, copies the main
+  // window as it is now, builds the sheet, then makes the main window
+  // unavailable.
   void Form_Load(std::chrono::year_month_day today);
   // The unload step: releases the wheel and gives the main window back.
   // Runs once, when the page closes or is destroyed.
@@ -71,10 +73,17 @@ class FormPrintWindow : public QMdiSubWindow {
   void Snimok(FileDialogHost& host);
 
  protected:
-  void wheelEvent(QWheelEvent* event) override;
+  // While loaded the page watches the application's events for the wheel
+  // turned over any widget of its frame.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // One wheel message: the step rule, the caption, the move. False when the
+  // message holds no vertical turn and goes on to the widget under the
+  // pointer.
+  bool turnWheel(QWheelEvent& event);
+
   Bal& bal_;
   QPointer<QWidget> mainWindow_;
   FormPrint page_;
