@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "ProjectTestKit.h"
 #include "projectfiles/ProjectCommands.h"
@@ -51,11 +52,14 @@ TEST_F(Commands, OpenRefusedOrCancelledChangesNothing) {
   proekt({{1, "Иванов"}}, {}, "notes");  // notes.klt exists, but "notes.txt" is chosen
   proekt({}, {}, "broken");
   ASSERT_TRUE(writeWholeFile(imia("broken.klt"), "[Other]\r\n1=x\r\n"));
+  ASSERT_EQ(::mkfifo(imia("pipe.klt").c_str(), 0644), 0);
+  fs::create_symlink("/dev/zero", dir / "zero.klt");
   struct Case {
     std::string chosen;
     bool message;
   };
-  const Case cases[] = {{imia("notes.txt"), true}, {imia("gone.klt"), true}, {imia("broken.klt"), true}, {"", false}};
+  const Case cases[] = {{imia("notes.txt"), true}, {imia("gone.klt"), true}, {imia("broken.klt"), true},
+                        {imia("pipe.klt"), true},  {imia("zero.klt"), true}, {"", false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.chosen);
     prompter.messages.clear();
