@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -30,10 +29,63 @@ class Fd {
   int fd_;
 };
 
-std::string uniqueSuffix() {
+// Writes all the bytes at the offset.
+bool writeAll(int fd, std::string_view bytes, off_t at) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), at);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+    at += n;
+  }
+  return true;
+}
+
+// The file a path names once its symbolic links are followed, a link to
+// nothing included; nothing when a link cannot be read or the links go round
+// (after as many as the system follows itself).
+std::optional<std::string> followLinks(const std::string& path) {
+  namespace fs = std::filesystem;
+  fs::path p(path);
+  for (int links = 0; links <= 40; ++links) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(p, ec))) return p.string();
+    const fs::path to = fs::read_symlink(p, ec);
+    if (ec) return std::nullopt;
+    p = to.is_absolute() ? to : p.parent_path() / to;
+  }
+  return std::nullopt;
+}
+
+// A new file beside `target`: a short name of its own, so that a target
+// whose name is as long as the system allows still gets one.
+int createTemporary(const std::string& target, std::string& name) {
   static std::atomic<unsigned> counter{0};
-  const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-  return std::to_string(now) + "-" + std::to_string(counter++);
+  const std::size_t slash = target.rfind('/');
+  const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    name = folder + ".kalteron-" + std::to_string(::getpid()) + "-" + std::to_string(now % 1000000007) + "-" +
+           std::to_string(counter++) + ".tmp";
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// Writes the bytes to a temporary file beside `target`, flushed to the disk,
+// and renames it over `target`. `old` describes the file replaced, whose
+// permissions the new one takes. Leaves nothing behind when it fails.
+bool replaceThroughTemporary(const std::string& target, std::string_view bytes, const struct stat* old) {
+  std::string tmp;
+  const int fd = createTemporary(target, tmp);
+  if (fd < 0) return false;
+  if (old != nullptr) static_cast<void>(::fchmod(fd, old->st_mode & 0777));
+  bool ok = writeAll(fd, bytes, 0) && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  ok = ok && ::rename(tmp.c_str(), target.c_str()) == 0;
+  if (!ok) ::unlink(tmp.c_str());
+  return ok;
 }
 
 ReadOutcome readOpened(int fd, std::string& bytes, std::size_t limit) {
@@ -77,32 +129,19 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t li
 }
 
 bool writeWholeFile(const std::string& path, std::string_view bytes) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  const fs::path target(path);
-  const auto st = fs::status(target, ec);
-  const bool exists = fs::exists(st);
+  const auto target = followLinks(path);
+  if (!target) return false;
+  struct stat st {};
+  const bool exists = ::stat(target->c_str(), &st) == 0;
+  if (!exists && errno != ENOENT) return false;
   if (exists) {
-    if (!fs::is_regular_file(st)) return false;
-    // A file that may not be written keeps its contents.
-    std::FILE* probe = std::fopen(path.c_str(), "r+b");
-    if (!probe) return false;
-    std::fclose(probe);
+    // A file that is not a regular one, or may not be written, keeps its
+    // contents.
+    if (!S_ISREG(st.st_mode)) return false;
+    const Fd file(::open(target->c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
   }
-  fs::path tmp = target;
-  tmp += ".tmp-" + uniqueSuffix();
-  std::FILE* f = std::fopen(tmp.c_str(), "wbx");
-  if (!f) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  ok = std::fflush(f) == 0 && ok;
-  ok = std::fclose(f) == 0 && ok;
-  if (ok && exists) fs::permissions(tmp, st.permissions(), ec);
-  if (ok) {
-    fs::rename(tmp, target, ec);
-    ok = !ec;
-  }
-  if (!ok) fs::remove(tmp, ec);
-  return ok;
+  return replaceThroughTemporary(*target, bytes, exists ? &st : nullptr);
 }
 
 }  // namespace kalteron

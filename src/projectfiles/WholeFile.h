@@ -31,10 +31,13 @@ ReadOutcome readRegularFile(const std::string& path, std::string& bytes, std::si
 // read it.
 std::optional<std::string> readWholeFile(const std::string& path, std::size_t limit = kMaxFileBytes);
 
-// Writes the bytes to a temporary file beside `path` and renames it over
-// `path`, so the file is either the old one or the new one, never half
-// written. An existing file that may not be written, or is not a regular
-// file, is left alone. Returns false when anything failed.
+// Makes the bytes the whole content of the regular file at `path`, created
+// when missing. Through a symbolic link its target is written and the link
+// stays; a link to nothing creates its target. The bytes go to a temporary
+// file beside the target, flushed to the disk, that is renamed over it, so
+// the file is either the old one or the new one, never half written. An
+// existing file that may not be written, or is not a regular file, is left
+// alone. Returns false when anything failed.
 bool writeWholeFile(const std::string& path, std::string_view bytes);
 
 }  // namespace kalteron

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include "ProjectTestKit.h"
+#include "projectfiles/ProjectCommands.h"
 #include "projectfiles/WholeFile.h"
 
 using namespace kalteron;
@@ -84,6 +85,72 @@ TEST_F(WholeFile, AValueOfAnyLengthStaysWhole) {
   EXPECT_EQ(bal.op.ClickKontakt.text(), longText);
   ASSERT_TRUE(SaveRaschet(bal, imia("again")));
   EXPECT_EQ(ReadIniString(imia("again.klt"), "Kalteron", "2", ""), longText);
+}
+
+// The link stays a link and its target gets the project; the temporary file
+// leaves nothing behind in either folder.
+TEST_F(WholeFile, SavingThroughALinkWritesItsTarget) {
+  fs::create_directories(dir / "sub");
+  fs::create_directories(dir / "other");
+  ASSERT_TRUE(writeWholeFile(imia("real.klt"), "[Other]\r\nq=1\r\n"));
+  fs::permissions(dir / "real.klt", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  link("real.klt", "link.klt");
+  link("link.klt", "chain.klt");
+  link(dir / "sub" / "deep.klt", "other/abs.klt");
+  ASSERT_TRUE(writeWholeFile(imia("sub/deep.klt"), ""));
+  link("sub/new.klt", "dangling.klt");
+  link("none/new.klt", "nowhere.klt");
+  link("loop-b.klt", "loop-a.klt");
+  link("loop-a.klt", "loop-b.klt");
+  struct Case {
+    const char* chosen;
+    const char* written;  // nothing when the save fails
+  };
+  const Case cases[] = {
+      {"link.klt", "real.klt"},        {"chain.klt", "real.klt"}, {"other/abs.klt", "sub/deep.klt"},
+      {"dangling.klt", "sub/new.klt"}, {"nowhere.klt", nullptr},  {"loop-a.klt", nullptr},
+  };
+  ScriptedDialogs dialogs;
+  ScriptedPrompter prompter;
+  ProjectCommands cmd(bal, dialogs, prompter);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.chosen);
+    const fs::path to = fs::read_symlink(dir / c.chosen);
+    bal.op.ClickZakazsik.setText(c.chosen);
+    dialogs.answers = {imia(c.chosen)};
+    dialogs.asked.clear();
+    prompter.messages.clear();
+    EXPECT_EQ(cmd.SaveNameFileSave(), c.written != nullptr);
+    EXPECT_TRUE(fs::is_symlink(dir / c.chosen));
+    EXPECT_EQ(fs::read_symlink(dir / c.chosen), to);
+    if (c.written == nullptr) {
+      EXPECT_EQ(prompter.messages, std::vector<std::string>{neSohranen(imia(c.chosen))});
+      continue;
+    }
+    EXPECT_EQ(ReadIniString(imia(c.written), "Kalteron", "1", ""), c.chosen);
+  }
+  // Lines of other origin and the permissions survive in the target.
+  EXPECT_EQ(ReadIniString(imia("real.klt"), "Other", "q", ""), "1");
+  EXPECT_EQ(fs::status(dir / "real.klt").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  std::set<std::string> left;
+  for (const char* folder : {"", "other", "sub"})
+    for (const auto& e : fs::directory_iterator(dir / folder)) left.insert(e.path().lexically_relative(dir).string());
+  EXPECT_EQ(left,
+            (std::set<std::string>{"real.klt", "link.klt", "chain.klt", "other", "other/abs.klt", "sub", "sub/deep.klt",
+                                   "sub/new.klt", "dangling.klt", "nowhere.klt", "loop-a.klt", "loop-b.klt"}));
+}
+
+// The temporary file's name does not grow with the project's.
+TEST_F(WholeFile, ANameAsLongAsTheSystemAllowsIsSaved) {
+  std::string name;
+  for (int i = 0; i < 125; ++i) name += "ж";
+  const std::string path = imia(name);  // 250 bytes, 254 with ".klt"
+  bal.op.ClickZakazsik.setText("Иванов");
+  ASSERT_TRUE(SaveRaschet(bal, path));
+  ASSERT_TRUE(SaveRaschet(bal, path));
+  EXPECT_EQ(ReadIniString(path + ".klt", "Kalteron", "1", ""), "Иванов");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
 }  // namespace
