@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -105,6 +106,22 @@ ReadOutcome readOpened(int fd, std::string& bytes, std::size_t limit) {
   }
 }
 
+// Writes the bytes over the open file: first what goes past its present end,
+// then the rest over what it holds, then cuts it to the new length and
+// flushes it to the disk. When the first step fails the file is cut back to
+// its old length and holds what it held; a later failure leaves it no
+// shorter than it was.
+bool writeInPlace(int fd, std::string_view bytes, off_t oldSize) {
+  const auto old = static_cast<std::size_t>(oldSize);
+  if (bytes.size() > old && !writeAll(fd, bytes.substr(old), oldSize)) {
+    static_cast<void>(::ftruncate(fd, oldSize));
+    return false;
+  }
+  if (!writeAll(fd, bytes.substr(0, std::min(old, bytes.size())), 0)) return false;
+  if (bytes.size() < old && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) return false;
+  return ::fsync(fd) == 0;
+}
+
 }  // namespace
 
 ReadOutcome readRegularFile(const std::string& path, std::string& bytes, std::size_t limit) {
@@ -132,16 +149,17 @@ bool writeWholeFile(const std::string& path, std::string_view bytes) {
   const auto target = followLinks(path);
   if (!target) return false;
   struct stat st {};
-  const bool exists = ::stat(target->c_str(), &st) == 0;
-  if (!exists && errno != ENOENT) return false;
-  if (exists) {
-    // A file that is not a regular one, or may not be written, keeps its
-    // contents.
-    if (!S_ISREG(st.st_mode)) return false;
-    const Fd file(::open(target->c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-  }
-  return replaceThroughTemporary(*target, bytes, exists ? &st : nullptr);
+  if (::stat(target->c_str(), &st) != 0) return errno == ENOENT && replaceThroughTemporary(*target, bytes, nullptr);
+  // A file that is not a regular one, or may not be written, keeps its
+  // contents.
+  if (!S_ISREG(st.st_mode)) return false;
+  const Fd file(::open(target->c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  // Where no temporary file can be made and put in its place (a folder that
+  // may not be written, a full disk, another owner's file in a folder that
+  // lets only owners rename), the file that may be written is written as it
+  // stands.
+  return replaceThroughTemporary(*target, bytes, &st) || writeInPlace(file.get(), bytes, st.st_size);
 }
 
 }  // namespace kalteron

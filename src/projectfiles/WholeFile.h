@@ -35,9 +35,12 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t li
 // when missing. Through a symbolic link its target is written and the link
 // stays; a link to nothing creates its target. The bytes go to a temporary
 // file beside the target, flushed to the disk, that is renamed over it, so
-// the file is either the old one or the new one, never half written. An
-// existing file that may not be written, or is not a regular file, is left
-// alone. Returns false when anything failed.
+// the file is either the old one or the new one, never half written. When no
+// temporary file can be made and renamed there (a folder the user may not
+// write to), an existing file is written in place and flushed to the disk; a
+// failed write in place leaves it no shorter than it was, and as it was when
+// it could not grow. An existing file that may not be written, or is not a
+// regular file, is left alone. Returns false when the bytes were not written.
 bool writeWholeFile(const std::string& path, std::string_view bytes);
 
 }  // namespace kalteron

@@ -1,8 +1,15 @@
 // Project files among the other things a path can name: pipes, devices,
 // links, folders, files far too large. Each is made for real in a temporary
 // folder.
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <functional>
 
 #include "ProjectTestKit.h"
 #include "projectfiles/ProjectCommands.h"
@@ -13,6 +20,23 @@ using namespace kalteron::test;
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr int kNotSwitched = 77;
+
+// Runs `body` in a child process and gives its exit status. As root the child
+// first becomes the unprivileged user 65534 (nobody), since root may write
+// into any folder; another user runs it as it is.
+int inChild(const std::function<int()>& body) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+      ::_exit(kNotSwitched);
+    ::_exit(body());
+  }
+  int status = 0;
+  if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
+}
 
 class WholeFile : public ProjectTest {
  protected:
@@ -139,6 +163,102 @@ TEST_F(WholeFile, SavingThroughALinkWritesItsTarget) {
   EXPECT_EQ(left,
             (std::set<std::string>{"real.klt", "link.klt", "chain.klt", "other", "other/abs.klt", "sub", "sub/deep.klt",
                                    "sub/new.klt", "dangling.klt", "nowhere.klt", "loop-a.klt", "loop-b.klt"}));
+}
+
+// A folder the user may not write to, holding files the user may write.
+class LockedFolder : public WholeFile {
+ protected:
+  void SetUp() override {
+    WholeFile::SetUp();
+    locked = dir / "locked";
+    fs::permissions(dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read |
+                             fs::perms::others_exec);
+    fs::create_directories(locked);
+  }
+  void TearDown() override {
+    fs::permissions(locked, fs::perms::owner_all);
+    WholeFile::TearDown();
+  }
+  // A file anybody may write, then the folder locked.
+  void put(const std::string& name, const std::string& bytes) {
+    ASSERT_TRUE(writeWholeFile((locked / name).string(), bytes));
+    fs::permissions(locked / name, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                       fs::perms::group_write | fs::perms::others_read | fs::perms::others_write);
+  }
+  void lock() {
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+  }
+  std::string in(const std::string& name) const { return (locked / name).string(); }
+  std::set<std::string> files() const {
+    std::set<std::string> out;
+    for (const auto& e : fs::directory_iterator(locked)) out.insert(e.path().filename().string());
+    return out;
+  }
+  // What saving the window gives over a file holding `before`.
+  std::string expected(const std::string& before) {
+    ProfileFile f = ProfileFile::parse(before);
+    zapisatProekt(bal, f);
+    return f.bytes();
+  }
+  fs::path locked;
+};
+
+// The project is written in place, growing or shrinking; a new file cannot
+// be made there, and that save says so.
+TEST_F(LockedFolder, AWritableProjectIsSavedInPlace) {
+  std::string longValue(20000, 'x');
+  const std::string grows = "[Other]\r\nq=1\r\n";
+  const std::string shrinks = "[Kalteron]\r\n1=" + longValue + "\r\n[Other]\r\nq=1\r\n";
+  put("grows.klt", grows);
+  put("shrinks.klt", shrinks);
+  lock();
+  bal.op.ClickZakazsik.setText("Иванов");
+  struct Case {
+    const char* name;
+    std::optional<std::string> after;  // nothing: the save fails and no file appears
+  };
+  const Case cases[] = {{"grows.klt", expected(grows)}, {"shrinks.klt", expected(shrinks)}, {"new.klt", std::nullopt}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    struct stat before {};
+    const bool existed = ::stat(in(c.name).c_str(), &before) == 0;
+    const int status = inChild([&] {
+      ScriptedDialogs dialogs;
+      ScriptedPrompter prompter;
+      ProjectCommands cmd(bal, dialogs, prompter);
+      dialogs.answers = {in(c.name)};
+      const bool saved = cmd.SaveNameFileSave();
+      if (saved != prompter.messages.empty()) return 2;
+      return saved ? 0 : 1;
+    });
+    if (status == kNotSwitched) GTEST_SKIP() << "cannot switch to an unprivileged user";
+    EXPECT_EQ(status, c.after ? 0 : 1);
+    EXPECT_EQ(readWholeFile(in(c.name)), c.after);
+    if (existed) {
+      struct stat after {};
+      ASSERT_EQ(::stat(in(c.name).c_str(), &after), 0);
+      EXPECT_EQ(after.st_ino, before.st_ino);  // the same file, written where it is
+    }
+  }
+  EXPECT_EQ(files(), (std::set<std::string>{"grows.klt", "shrinks.klt"}));
+}
+
+// A write in place that cannot grow the file leaves it as it was.
+TEST_F(LockedFolder, AFailedWriteInPlaceLeavesTheFileAsItWas) {
+  const std::string before = "[Other]\r\nq=1\r\n";
+  put("p.klt", before);
+  lock();
+  const int status = inChild([&] {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit small{before.size() + 10, before.size() + 10};
+    if (::setrlimit(RLIMIT_FSIZE, &small) != 0) return 3;
+    return SaveRaschet(bal, in("p")) ? 0 : 1;
+  });
+  if (status == kNotSwitched) GTEST_SKIP() << "cannot switch to an unprivileged user";
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(readWholeFile(in("p.klt")), before);
+  EXPECT_EQ(files(), std::set<std::string>{"p.klt"});
 }
 
 // The temporary file's name does not grow with the project's.
