@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <system_error>
@@ -58,17 +57,17 @@ std::optional<std::string> followLinks(const std::string& path) {
   return std::nullopt;
 }
 
-// A new file beside `target`: a short name of its own, so that a target
-// whose name is as long as the system allows still gets one.
+// A new file beside `target`, named after this process and not after the
+// target, so that a target whose name is as long as the system allows still
+// gets one.
 int createTemporary(const std::string& target, std::string& name) {
   static std::atomic<unsigned> counter{0};
   const std::size_t slash = target.rfind('/');
   const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-    name = folder + ".kalteron-" + std::to_string(::getpid()) + "-" + std::to_string(now % 1000000007) + "-" +
-           std::to_string(counter++) + ".tmp";
+    name = folder + ".kalteron-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
     const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    // One left behind by an earlier run of the same number is passed over.
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;

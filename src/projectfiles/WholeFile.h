@@ -1,7 +1,7 @@
 // Whole files on disk. The one place that calls the operating system's file
 // functions directly, for what the standard library cannot tell or do: what
 // kind of file an opened path is, opening a pipe without waiting for a writer,
-// flushing a file to the disk.
+// cutting a file to a length, flushing a file to the disk.
 #pragma once
 
 #include <cstddef>
