@@ -55,13 +55,8 @@ TEST_F(WholeFile, OnlyARegularFileIsRead) {
   link("loop-a.klt", "loop-b.klt");
   fs::create_directories(dir / "folder.klt");
   // Sparse: larger than the limit without taking the room.
-  {
-    std::FILE* f = std::fopen(imia("huge.klt").c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fputs("[Kalteron]\r\n1=x\r\n", f);
-    std::fclose(f);
-    fs::resize_file(dir / "huge.klt", kMaxFileBytes + 1);
-  }
+  ASSERT_TRUE(writeWholeFile(imia("huge.klt"), "[Kalteron]\r\n1=x\r\n"));
+  fs::resize_file(dir / "huge.klt", kMaxFileBytes + 1);
   struct Case {
     const char* name;
     ReadOutcome outcome;
@@ -117,7 +112,7 @@ TEST_F(WholeFile, SavingThroughALinkWritesItsTarget) {
   fs::create_directories(dir / "sub");
   fs::create_directories(dir / "other");
   ASSERT_TRUE(writeWholeFile(imia("real.klt"), "[Other]\r\nq=1\r\n"));
-  fs::permissions(dir / "real.klt", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::permissions(dir / "real.klt", fs::perms{0640});
   link("real.klt", "link.klt");
   link("link.klt", "chain.klt");
   link(dir / "sub" / "deep.klt", "other/abs.klt");
@@ -155,8 +150,7 @@ TEST_F(WholeFile, SavingThroughALinkWritesItsTarget) {
   }
   // Lines of other origin and the permissions survive in the target.
   EXPECT_EQ(ReadIniString(imia("real.klt"), "Other", "q", ""), "1");
-  EXPECT_EQ(fs::status(dir / "real.klt").permissions() & fs::perms::all,
-            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(fs::status(dir / "real.klt").permissions(), fs::perms{0640});
   std::set<std::string> left;
   for (const char* folder : {"", "other", "sub"})
     for (const auto& e : fs::directory_iterator(dir / folder)) left.insert(e.path().lexically_relative(dir).string());
@@ -171,24 +165,19 @@ class LockedFolder : public WholeFile {
   void SetUp() override {
     WholeFile::SetUp();
     locked = dir / "locked";
-    fs::permissions(dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read |
-                             fs::perms::others_exec);
+    fs::permissions(dir, fs::perms{0755});
     fs::create_directories(locked);
   }
   void TearDown() override {
-    fs::permissions(locked, fs::perms::owner_all);
+    fs::permissions(locked, fs::perms{0700});
     WholeFile::TearDown();
   }
-  // A file anybody may write, then the folder locked.
+  // A file anybody may write.
   void put(const std::string& name, const std::string& bytes) {
-    ASSERT_TRUE(writeWholeFile((locked / name).string(), bytes));
-    fs::permissions(locked / name, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                                       fs::perms::group_write | fs::perms::others_read | fs::perms::others_write);
+    ASSERT_TRUE(writeWholeFile(in(name), bytes));
+    fs::permissions(locked / name, fs::perms{0666});
   }
-  void lock() {
-    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                                fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
-  }
+  void lock() { fs::permissions(locked, fs::perms{0555}); }
   std::string in(const std::string& name) const { return (locked / name).string(); }
   std::set<std::string> files() const {
     std::set<std::string> out;
@@ -207,9 +196,8 @@ class LockedFolder : public WholeFile {
 // The project is written in place, growing or shrinking; a new file cannot
 // be made there, and that save says so.
 TEST_F(LockedFolder, AWritableProjectIsSavedInPlace) {
-  std::string longValue(20000, 'x');
   const std::string grows = "[Other]\r\nq=1\r\n";
-  const std::string shrinks = "[Kalteron]\r\n1=" + longValue + "\r\n[Other]\r\nq=1\r\n";
+  const std::string shrinks = "[Kalteron]\r\n1=" + std::string(20000, 'x') + "\r\n[Other]\r\nq=1\r\n";
   put("grows.klt", grows);
   put("shrinks.klt", shrinks);
   lock();
