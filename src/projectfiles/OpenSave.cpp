@@ -209,18 +209,25 @@ void prochitatProekt(Bal& bal, const ProfileFile& file) {
   bal.RaschetVse();
 }
 
-bool SaveRaschet(Bal& bal, const std::string& nameFile) {
-  return rewriteProfile(nameFile + std::string(kRasshirenieProekta),
-                        [&](ProfileFile& file) { zapisatProekt(bal, file); });
+bool SaveRaschetFile(Bal& bal, const std::string& path) {
+  return rewriteProfile(path, [&](ProfileFile& file) { zapisatProekt(bal, file); });
 }
 
-bool OpenRaschet(Bal& bal, const std::string& nameFile) {
-  const auto bytes = readWholeFile(nameFile + std::string(kRasshirenieProekta));
+bool OpenRaschetFile(Bal& bal, const std::string& path) {
+  const auto bytes = readWholeFile(path);
   if (!bytes) return false;
   const ProfileFile file = ProfileFile::parse(*bytes);
   if (!file.hasSection(kSekciaProekta)) return false;
   prochitatProekt(bal, file);
   return true;
+}
+
+bool SaveRaschet(Bal& bal, const std::string& nameFile) {
+  return SaveRaschetFile(bal, nameFile + std::string(kRasshirenieProekta));
+}
+
+bool OpenRaschet(Bal& bal, const std::string& nameFile) {
+  return OpenRaschetFile(bal, nameFile + std::string(kRasshirenieProekta));
 }
 
 void NewRaschet(Bal& bal) {

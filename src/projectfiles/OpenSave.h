@@ -47,13 +47,16 @@ void zapisatProekt(Bal& bal, ProfileFile& file);
 // file must hold the section; missing keys read as "0".
 void prochitatProekt(Bal& bal, const ProfileFile& file);
 
-// Writes the project into `nameFile` + ".klt" in one go, keeping every line of
+// Writes the project into the file at `path` in one go, keeping every line of
 // an existing file that is not one of the 106 keys. Returns false when the
 // file could not be written; the file on disk is then as it was.
+bool SaveRaschetFile(Bal& bal, const std::string& path);
+// Reads the file at `path` into the window and recalculates. Returns false,
+// changing nothing, when the file does not exist, is not a regular file or
+// cannot be read, or has no "Kalteron" section.
+bool OpenRaschetFile(Bal& bal, const std::string& path);
+// The same with the file `nameFile` + ".klt".
 bool SaveRaschet(Bal& bal, const std::string& nameFile);
-// Reads `nameFile` + ".klt" into the window and recalculates. Returns false,
-// changing nothing, when the file does not exist, cannot be read or has no
-// "Kalteron" section.
 bool OpenRaschet(Bal& bal, const std::string& nameFile);
 // The values of a new project, then a recalculation. The chamber type and the
 // vehicle and staff hours keep what the window shows.

@@ -1,11 +1,6 @@
 #include "projectfiles/ProfileFile.h"
 
 #include <array>
-#include <atomic>
-#include <chrono>
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 #include "projectfiles/Cp1251.h"
 
@@ -90,12 +85,6 @@ std::string storedValue(std::string_view utf8) {
   return needsQuotes ? '"' + v + '"' : v;
 }
 
-std::string uniqueSuffix() {
-  static std::atomic<unsigned> counter{0};
-  const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-  return std::to_string(now) + "-" + std::to_string(counter++);
-}
-
 }  // namespace
 
 ProfileFile ProfileFile::parse(std::string_view bytes) {
@@ -177,48 +166,6 @@ void ProfileFile::set(std::string_view section, std::string_view key, std::strin
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
 }
 
-std::optional<std::string> readWholeFile(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return std::nullopt;
-  std::string out;
-  char buf[16384];
-  std::size_t n = 0;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
-  const bool failed = std::ferror(f) != 0;
-  std::fclose(f);
-  if (failed) return std::nullopt;
-  return out;
-}
-
-bool writeWholeFile(const std::string& path, std::string_view bytes) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  const fs::path target(path);
-  const auto st = fs::status(target, ec);
-  const bool exists = fs::exists(st);
-  if (exists) {
-    if (!fs::is_regular_file(st)) return false;
-    // A file that may not be written keeps its contents.
-    std::FILE* probe = std::fopen(path.c_str(), "r+b");
-    if (!probe) return false;
-    std::fclose(probe);
-  }
-  fs::path tmp = target;
-  tmp += ".tmp-" + uniqueSuffix();
-  std::FILE* f = std::fopen(tmp.c_str(), "wbx");
-  if (!f) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  ok = std::fflush(f) == 0 && ok;
-  ok = std::fclose(f) == 0 && ok;
-  if (ok && exists) fs::permissions(tmp, st.permissions(), ec);
-  if (ok) {
-    fs::rename(tmp, target, ec);
-    ok = !ec;
-  }
-  if (!ok) fs::remove(tmp, ec);
-  return ok;
-}
-
 std::string ReadIniString(const std::string& file, std::string_view section, std::string_view key,
                           std::string_view deflt) {
   const auto bytes = readWholeFile(file);
@@ -229,11 +176,15 @@ std::string ReadIniString(const std::string& file, std::string_view section, std
 
 bool rewriteProfile(const std::string& path, const std::function<void(ProfileFile&)>& edit) {
   ProfileFile f;
-  std::error_code ec;
-  if (std::filesystem::exists(path, ec)) {
-    const auto bytes = readWholeFile(path);
-    if (!bytes) return false;
-    f = ProfileFile::parse(*bytes);
+  std::string bytes;
+  switch (readRegularFile(path, bytes)) {
+    case ReadOutcome::Read:
+      f = ProfileFile::parse(bytes);
+      break;
+    case ReadOutcome::Missing:
+      break;
+    case ReadOutcome::Refused:
+      return false;
   }
   edit(f);
   return writeWholeFile(path, f.bytes());

@@ -21,6 +21,8 @@
 #include <string_view>
 #include <vector>
 
+#include "projectfiles/WholeFile.h"
+
 namespace kalteron {
 
 class ProfileFile {
@@ -50,17 +52,8 @@ class ProfileFile {
   std::vector<std::string> lines_;  // Windows-1251, without line ends
 };
 
-// The file's bytes, or nothing when it does not exist or cannot be read.
-std::optional<std::string> readWholeFile(const std::string& path);
-
-// Writes the bytes to a temporary file beside `path` and renames it over
-// `path`, so the file is either the old one or the new one, never half
-// written. An existing file that may not be written is left alone. Returns
-// false when anything failed.
-bool writeWholeFile(const std::string& path, std::string_view bytes);
-
 // Reads the file (none yet counts as empty), lets `edit` change it and writes
-// it back whole with writeWholeFile. A file that exists but cannot be read is
+// it back whole with writeWholeFile. A file that readRegularFile refuses is
 // not replaced, so lines of other origin survive. Returns false when the file
 // could not be read or written; it is then unchanged.
 bool rewriteProfile(const std::string& path, const std::function<void(ProfileFile&)>& edit);

@@ -7,13 +7,25 @@
 namespace kalteron {
 namespace {
 
-bool containsKltNoCase(const std::string& name) {
-  return asciiLower(name).find(kRasshirenieProekta) != std::string::npos;
+bool kontinuacia(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// The UTF-8 text without its last `n` characters. A byte that belongs to no
+// well-formed character counts as one.
+std::string bezPoslednih(const std::string& text, int n) {
+  std::size_t end = text.size();
+  for (; n > 0 && end > 0; --n) {
+    std::size_t at = end - 1;
+    std::size_t lead = at;
+    while (lead > 0 && at - lead < 3 && kontinuacia(text[lead])) --lead;
+    if (lead < at && static_cast<unsigned char>(text[lead]) >= 0xC0) at = lead;
+    end = at;
+  }
+  return text.substr(0, end);
 }
 
-// The path without its last four characters (".klt" or whatever extension
-// follows it).
-std::string bezRasshirenia(const std::string& full) { return full.substr(0, full.size() - 4); }
+// The current project's path: the file's without the four characters that
+// are ".klt" in some letter case.
+std::string bezRasshirenia(const std::string& file) { return file.substr(0, file.size() - kRasshirenieProekta.size()); }
 
 clsOpenDialog dialogProekta(const char* title) {
   clsOpenDialog d;
@@ -26,6 +38,15 @@ clsOpenDialog dialogProekta(const char* title) {
 }  // namespace
 
 std::string neSohranen(const std::string& path) { return "Файл не может быть сохранен !\n" + path; }
+
+std::optional<std::string> failProekta(const std::string& fullName, const std::string& fileName, bool save) {
+  const std::string ext(kRasshirenieProekta);
+  const std::string name = asciiLower(fileName);
+  if (name.ends_with(ext)) return fullName;
+  if (name.find(ext) != std::string::npos) return bezPoslednih(fullName, 4) + ext;
+  if (save) return fullName + ext;
+  return std::nullopt;
+}
 
 ProjectCommands::ProjectCommands(Bal& bal, FileDialogHost& dialogs, Prompter& prompter)
     : bal_(bal), dialogs_(dialogs), prompter_(prompter) {
@@ -45,26 +66,22 @@ void ProjectCommands::Otkryt() {
 bool ProjectCommands::SaveNameFileOpen() {
   clsOpenDialog d = dialogProekta("Открыть");
   if (d.OpenDialogFileName(dialogs_).empty()) return false;
-  if (!containsKltNoCase(d.strFileName())) {
+  const auto file = failProekta(d.strFullName(), d.strFileName(), false);
+  if (!file || !OpenRaschetFile(bal_, *file)) {
     prompter_.message(kNeOtkryt);
     return false;
   }
-  const std::string name = bezRasshirenia(d.strFullName());
-  if (!OpenRaschet(bal_, name)) {
-    prompter_.message(kNeOtkryt);
-    return false;
-  }
-  NameFile = name;
+  NameFile = bezRasshirenia(*file);
   return true;
 }
 
 bool ProjectCommands::SaveNameFileSave() {
   clsOpenDialog d = dialogProekta("Сохранить");
   if (d.SaveDialogFileName(dialogs_, bal_.op.ClickZakazsik.text()).empty()) return false;
-  NameFile = d.strFullName();
-  if (containsKltNoCase(d.strFileName())) NameFile = bezRasshirenia(d.strFullName());
-  if (!SaveRaschet(bal_, NameFile)) {
-    prompter_.message(neSohranen(NameFile + std::string(kRasshirenieProekta)));
+  const std::string file = *failProekta(d.strFullName(), d.strFileName(), true);
+  NameFile = bezRasshirenia(file);
+  if (!SaveRaschetFile(bal_, file)) {
+    prompter_.message(neSohranen(file));
     return false;
   }
   return true;

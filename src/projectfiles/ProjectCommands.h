@@ -2,6 +2,7 @@
 // "Сохранить", with the path of the current project.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "mainwindow/Prompter.h"
@@ -17,6 +18,14 @@ inline constexpr const char* kSohranitVopros = "Сохранить расчет 
 
 // The message of a save that failed, naming the file.
 std::string neSohranen(const std::string& path);
+
+// The project file that a name chosen in a dialog stands for (`fileName` is
+// the last part of `fullName`). A name whose last four characters are ".klt"
+// in any letter case is the file itself. A file name holding ".klt" elsewhere
+// loses its last four characters (the extension after it) and gets ".klt".
+// Any other name gets ".klt" added when saving and stands for no project when
+// opening. Characters are counted, not bytes.
+std::optional<std::string> failProekta(const std::string& fullName, const std::string& fileName, bool save);
 
 class ProjectCommands {
  public:
@@ -42,8 +51,9 @@ class ProjectCommands {
   // The save question of closing: asks, and saves on Yes.
   void SprositISohranit();
 
-  // The current project's path without its extension; "" until a project is
-  // opened or saved.
+  // The current project's path without its extension (the last four
+  // characters of the file's name, ".klt" in any letter case); "" until a
+  // project is opened or saved.
   std::string NameFile;
 
  private:

@@ -1,7 +1,10 @@
 // The file commands of the window's menu and the Qt file dialog.
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -29,6 +32,12 @@ void whenDialogShows(const std::function<void(QFileDialog*)>& answer) {
     }
   });
   timer->start(10);
+}
+
+// Types a name into the dialog's file box, as a user would, and accepts it.
+void typeAndAccept(QFileDialog* d, const QString& name) {
+  d->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+  QMetaObject::invokeMethod(d, "accept");
 }
 
 }  // namespace
@@ -65,6 +74,42 @@ class ProjectMenuTest : public QObject {
     QCOMPARE(h.prompter.asked, std::vector<std::string>{"Файл не может быть открыт !"});
     QCOMPARE(h.focused(), QString("ClickRegion"));
     QCOMPARE(h.edit("ClickZakazsik")->text(), QString("Иванов"));
+  }
+
+  // Through the real dialog: a project whose extension is in capitals is
+  // listed and opens as it is named; a pipe named as a project is refused at
+  // once and the window stays usable.
+  void openDialogListsAnyCaseAndRefusesAPipe() {
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    Bal other;
+    other.Form_Load();
+    other.op.ClickZakazsik.setText("Иванов");
+    QVERIFY(SaveRaschetFile(other, home.filePath("Проект.KLT").toStdString()));
+    QVERIFY(QFile(home.filePath("notes.txt")).open(QIODevice::WriteOnly));
+    QCOMPARE(::mkfifo(home.filePath("f.klt").toLocal8Bit().constData(), 0644), 0);
+
+    Harness h;
+    h.window->findChild<ProjectMenu*>()->setDialogs(nullptr);
+    QStringList listed;
+    whenDialogShows([&](QFileDialog* d) {
+      auto* model = d->findChild<QFileSystemModel*>();
+      const QModelIndex folder = model->index(home.path());
+      static_cast<void>(QTest::qWaitFor([&] { return model->rowCount(folder) > 0; }));
+      for (int i = 0; i < model->rowCount(folder); ++i) listed << model->index(i, 0, folder).data().toString();
+      typeAndAccept(d, "Проект.KLT");
+    });
+    h.window->openAction()->trigger();
+    QCOMPARE(listed, QStringList{"Проект.KLT"});
+    QCOMPARE(h.edit("ClickZakazsik")->text(), QString("Иванов"));
+    QVERIFY(h.prompter.asked.empty());
+
+    whenDialogShows([](QFileDialog* d) { typeAndAccept(d, "f.klt"); });
+    h.window->openAction()->trigger();
+    QCOMPARE(h.prompter.asked, std::vector<std::string>{"Файл не может быть открыт !"});
+    QCOMPARE(h.edit("ClickZakazsik")->text(), QString("Иванов"));
+    QVERIFY(h.window->isEnabled());
+    QCOMPARE(h.bal.focus(), &h.bal.op.ClickRegion);
   }
 
   void newAsksAndSaveWrites() {
