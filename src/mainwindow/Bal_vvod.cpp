@@ -7,6 +7,7 @@
 #include "calculation/Numbers.h"
 #include "mainwindow/Bal.h"
 #include "mainwindow/PravilaPolei.h"
+#include "projectfiles/Cp1251.h"
 
 namespace kalteron {
 
@@ -14,12 +15,10 @@ namespace {
 
 // ---- UTF-8 text counted in characters ------------------------------------
 
-bool prodolzhenie(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
 int dlina(const std::string& s) {
   int n = 0;
   for (char c : s)
-    if (!prodolzhenie(c)) ++n;
+    if (!prodolzhenieUtf8(c)) ++n;
   return n;
 }
 
@@ -28,7 +27,7 @@ std::size_t bajt(const std::string& s, int pos) {
   std::size_t i = 0;
   for (int n = 0; n < pos && i < s.size(); ++n) {
     ++i;
-    while (i < s.size() && prodolzhenie(s[i])) ++i;
+    while (i < s.size() && prodolzhenieUtf8(s[i])) ++i;
   }
   return i;
 }
@@ -39,7 +38,7 @@ std::vector<std::string_view> simvoly(std::string_view s) {
   std::size_t i = 0;
   while (i < s.size()) {
     std::size_t j = i + 1;
-    while (j < s.size() && prodolzhenie(s[j])) ++j;
+    while (j < s.size() && prodolzhenieUtf8(s[j])) ++j;
     v.push_back(s.substr(i, j - i));
     i = j;
   }

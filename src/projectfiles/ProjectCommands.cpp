@@ -7,8 +7,6 @@
 namespace kalteron {
 namespace {
 
-bool kontinuacia(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
 // The UTF-8 text without its last `n` characters. A byte that belongs to no
 // well-formed character counts as one.
 std::string bezPoslednih(const std::string& text, int n) {
@@ -16,7 +14,7 @@ std::string bezPoslednih(const std::string& text, int n) {
   for (; n > 0 && end > 0; --n) {
     std::size_t at = end - 1;
     std::size_t lead = at;
-    while (lead > 0 && at - lead < 3 && kontinuacia(text[lead])) --lead;
+    while (lead > 0 && at - lead < 3 && prodolzhenieUtf8(text[lead])) --lead;
     if (lead < at && static_cast<unsigned char>(text[lead]) >= 0xC0) at = lead;
     end = at;
   }

@@ -707,59 +707,24 @@ void BalWindow::buildTabOrder() {
     order.push_back(std::string("ClickStekloSteni") + kSurfaceSuffix[static_cast<std::size_t>(s)]);
     order.push_back(std::string("ClickZapolnenSteni") + kSurfaceSuffix[static_cast<std::size_t>(s)]);
   }
-  order.insert(order.end(), {"ClickProduktKategoria",
-                             "ClickProduktProdukt",
-                             "ClickProduktHranMassa",
-                             "ClickProduktSutkiOborot",
-                             "ClickProduktTemperNasalnaia",
-                             "ClickProduktTemperKones",
-                             "ClickTaraMaterial",
-                             "ClickTaraHranMassa",
-                             "ClickTaraSutkiOborot",
-                             "ClickTaraTemperNasalnaia",
-                             "ClickTaraTemperKones",
-                             "ClickZagruzkaVisota",
-                             "ClickZagruzkaPlotnost",
-                             "ClickZagruzkaOborot(0)",
-                             "ClickZagruzkaOborot(1)",
-                             "ClickZagruzkaPolnaia",
-                             "ClickDverVisota",
-                             "ClickDverShirina",
-                             "ClickDverTip",
-                             "ClickDverTipTovara",
-                             "ClickDverZavesa",
-                             "ClickOsvesenieMosnost",
-                             "ClickOsvesenieVremia",
-                             "ClickOsvesenieRekomenduemoe",
-                             "ClickPtsMosnost",
-                             "ClickPtsGruzopodiemnost",
-                             "ClickPtsVremia",
-                             "ClickPersonalKolichestvo",
-                             "ClickPersonalVremia",
-                             "ClickVentilasiaKratnost",
-                             "ClickVentilasiaKratnostSamostoiatelno",
-                             "ClickLampaMosnost",
-                             "ClickLampaVremia",
-                             "ClickDvigateliMosnost",
-                             "ClickDvigateliVremia",
-                             "ClickProcheeOborudMosnost",
-                             "ClickProcheeOborudVremia",
-                             "ClickVOpredvaritelno",
-                             "ClickVOutochnauchiiRaschet",
-                             "ClickVOkolichestvoVentilatorov",
-                             "ClickVOmochnostVentilatorov",
-                             "CheckClickTeplopritokCteni",
-                             "CheckClickTeplopritokProdukt",
-                             "CheckClickTeplopritokDihanie",
-                             "CheckClickTeplopritokDveri",
-                             "CheckClickTeplopritokOsvesenie",
-                             "CheckClickTeplopritokPTS",
-                             "CheckClickTeplopritokPersonal",
-                             "CheckClickTeplopritokOborudovanie",
-                             "CheckClickTeplopritokVOiTEN",
-                             "ClickZakazsik",
-                             "ClickKontakt",
-                             "ClickVedusii"});
+  // clang-format off
+  order.insert(order.end(),
+               {"ClickProduktKategoria", "ClickProduktProdukt", "ClickProduktHranMassa", "ClickProduktSutkiOborot",
+                "ClickProduktTemperNasalnaia", "ClickProduktTemperKones", "ClickTaraMaterial", "ClickTaraHranMassa",
+                "ClickTaraSutkiOborot", "ClickTaraTemperNasalnaia", "ClickTaraTemperKones", "ClickZagruzkaVisota",
+                "ClickZagruzkaPlotnost", "ClickZagruzkaOborot(0)", "ClickZagruzkaOborot(1)", "ClickZagruzkaPolnaia",
+                "ClickDverVisota", "ClickDverShirina", "ClickDverTip", "ClickDverTipTovara", "ClickDverZavesa",
+                "ClickOsvesenieMosnost", "ClickOsvesenieVremia", "ClickOsvesenieRekomenduemoe", "ClickPtsMosnost",
+                "ClickPtsGruzopodiemnost", "ClickPtsVremia", "ClickPersonalKolichestvo", "ClickPersonalVremia",
+                "ClickVentilasiaKratnost", "ClickVentilasiaKratnostSamostoiatelno", "ClickLampaMosnost",
+                "ClickLampaVremia", "ClickDvigateliMosnost", "ClickDvigateliVremia", "ClickProcheeOborudMosnost",
+                "ClickProcheeOborudVremia", "ClickVOpredvaritelno", "ClickVOutochnauchiiRaschet",
+                "ClickVOkolichestvoVentilatorov", "ClickVOmochnostVentilatorov", "CheckClickTeplopritokCteni",
+                "CheckClickTeplopritokProdukt", "CheckClickTeplopritokDihanie", "CheckClickTeplopritokDveri",
+                "CheckClickTeplopritokOsvesenie", "CheckClickTeplopritokPTS", "CheckClickTeplopritokPersonal",
+                "CheckClickTeplopritokOborudovanie", "CheckClickTeplopritokVOiTEN", "ClickZakazsik", "ClickKontakt",
+                "ClickVedusii"});
+  // clang-format on
   QWidget* prev = nullptr;
   for (const std::string& name : order) {
     QWidget* w = widget(name);
@@ -884,7 +849,7 @@ void BalWindow::widgetEdited(Control& c, QLineEdit* le) {
   }
 }
 
-bool BalWindow::keyPress(Control& c, QLineEdit* le, QKeyEvent* e) {
+bool BalWindow::keyPress(QLineEdit* le, QKeyEvent* e) {
   if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
     act([&] { bal_.keyPress(Bal::kEnter); });
     return true;  // never inserted
@@ -899,19 +864,13 @@ bool BalWindow::keyPress(Control& c, QLineEdit* le, QKeyEvent* e) {
   // edits (a paste among them) come back through textEdited.
   if (!vstavlyaetTekst(e)) return false;
   const QString typed = e->text();
-  if (typed.size() == 1 || (typed.size() == 2 && typed.at(0).isHighSurrogate())) {
-    Bal::KeyAnswer a;
-    act([&] { a = bal_.keyPress(u(typed)); });
-    if (!a.accepted) return true;
-    if (a.text == u(typed)) return false;
-    le->insert(q(a.text));  // "." typed as ","
-    return true;
-  }
-  // Several characters at once: each through the filter.
-  if (bal_.focus() == &c) {
-    act([&] { bal_.paste(u(typed)); });
-    syncFocus(true);
-  }
+  // Several characters at once go in and meet the filter through textEdited.
+  if (typed.size() != 1 && !(typed.size() == 2 && typed.at(0).isHighSurrogate())) return false;
+  Bal::KeyAnswer a;
+  act([&] { a = bal_.keyPress(u(typed)); });
+  if (!a.accepted) return true;
+  if (a.text == u(typed)) return false;
+  le->insert(q(a.text));  // "." typed as ","
   return true;
 }
 
@@ -1000,7 +959,7 @@ bool BalWindow::eventFilter(QObject* watched, QEvent* event) {
         syncFocus(true);
         if (bal_.focus() != c) return true;
       }
-      return keyPress(*c, le, key);
+      return keyPress(le, key);
     }
     default:
       break;

@@ -113,7 +113,7 @@ class BalWindow : public QMainWindow {
   Control* controlOf(QObject* o) const;
   QWidget* focusWidgetOf(const Control* c) const;
   QLineEdit* lineEditOf(const Control* c) const;
-  bool keyPress(Control& c, QLineEdit* le, QKeyEvent* e);
+  bool keyPress(QLineEdit* le, QKeyEvent* e);
   bool optionKey(QRadioButton* b, QKeyEvent* e);
   void widgetEdited(Control& c, QLineEdit* le);
   // Shows a control again whatever its revision (the model refused a change
