@@ -1,17 +1,30 @@
 #include "projectfiles/WholeFile.h"
 
 #include <fcntl.h>
+#include <linux/magic.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
+#include <iterator>
 #include <system_error>
 
 namespace kalteron {
+
+FileCalls& fileCalls() {
+  static FileCalls calls{::read, ::pwrite, ::fsync};
+  return calls;
+}
+
 namespace {
 
 // An open file descriptor, closed when it goes.
@@ -29,14 +42,126 @@ class Fd {
   int fd_;
 };
 
+// Holds back the signal a file-size limit sends while it lives, so that a
+// write past the limit fails with EFBIG instead of ending the process; a
+// signal raised meanwhile is taken and dropped.
+class FileSizeSignalHeld {
+ public:
+  FileSizeSignalHeld() {
+    ::sigemptyset(&signal_);
+    ::sigaddset(&signal_, SIGXFSZ);
+    ::pthread_sigmask(SIG_BLOCK, &signal_, &before_);
+    sigset_t pending;
+    pendingBefore_ = ::sigpending(&pending) == 0 && ::sigismember(&pending, SIGXFSZ) == 1;
+  }
+  ~FileSizeSignalHeld() {
+    sigset_t pending;
+    if (!pendingBefore_ && ::sigpending(&pending) == 0 && ::sigismember(&pending, SIGXFSZ) == 1) {
+      const timespec now{};
+      static_cast<void>(::sigtimedwait(&signal_, nullptr, &now));
+    }
+    ::pthread_sigmask(SIG_SETMASK, &before_, nullptr);
+  }
+  FileSizeSignalHeld(const FileSizeSignalHeld&) = delete;
+  FileSizeSignalHeld& operator=(const FileSizeSignalHeld&) = delete;
+
+ private:
+  sigset_t signal_{};
+  sigset_t before_{};
+  bool pendingBefore_ = false;
+};
+
+// The file systems through which the kernel shows and takes its settings and
+// states: their files look regular, but writing one acts on the system. Any
+// other file system (disk, memory, network, user space) holds stored files.
+bool kernelFileSystem(const struct statfs& fs) {
+  // Not named in <linux/magic.h>.
+  constexpr std::uint32_t kConfigfs = 0x62656570, kFusectl = 0x65735543, kMqueue = 0x19800202, kNfsd = 0x6e667364,
+                          kRpcPipefs = 0x67596969, kFunctionfs = 0xa647361;
+  static constexpr std::uint32_t kKernel[] = {
+      PROC_SUPER_MAGIC,
+      SYSFS_MAGIC,
+      DEBUGFS_MAGIC,
+      TRACEFS_MAGIC,
+      SECURITYFS_MAGIC,
+      SELINUX_MAGIC,
+      SMACK_MAGIC,
+      AAFS_MAGIC,
+      CGROUP_SUPER_MAGIC,
+      CGROUP2_SUPER_MAGIC,
+      RDTGROUP_SUPER_MAGIC,
+      PSTOREFS_MAGIC,
+      EFIVARFS_MAGIC,
+      BPF_FS_MAGIC,
+      BINFMTFS_MAGIC,
+      DEVPTS_SUPER_MAGIC,
+      USBDEVICE_SUPER_MAGIC,
+      OPENPROM_SUPER_MAGIC,
+      XENFS_SUPER_MAGIC,
+      BINDERFS_SUPER_MAGIC,
+      HUGETLBFS_MAGIC,
+      NSFS_MAGIC,
+      ANON_INODE_FS_MAGIC,
+      PIPEFS_MAGIC,
+      SOCKFS_MAGIC,
+      BDEVFS_MAGIC,
+      DAXFS_MAGIC,
+      DMA_BUF_MAGIC,
+      DEVMEM_MAGIC,
+      SECRETMEM_MAGIC,
+      kConfigfs,
+      kFusectl,
+      kMqueue,
+      kNfsd,
+      kRpcPipefs,
+      kFunctionfs,
+  };
+  const auto type = static_cast<std::uint32_t>(fs.f_type);
+  return std::find(std::begin(kKernel), std::end(kKernel), type) != std::end(kKernel);
+}
+
+// Whether the file or folder at `path` is on a file system of stored files;
+// false when that cannot be told.
+bool onStoringFileSystem(const std::string& path) {
+  struct statfs fs {};
+  return ::statfs(path.c_str(), &fs) == 0 && !kernelFileSystem(fs);
+}
+
+bool onStoringFileSystem(int fd) {
+  struct statfs fs {};
+  return ::fstatfs(fd, &fs) == 0 && !kernelFileSystem(fs);
+}
+
+// The folder of a file, "." for a bare name.
+std::string folderOf(const std::string& file) {
+  const std::size_t slash = file.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : file.substr(0, slash);
+}
+
 // Writes all the bytes at the offset.
 bool writeAll(int fd, std::string_view bytes, off_t at) {
   while (!bytes.empty()) {
-    const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), at);
+    const ssize_t n = fileCalls().pwrite(fd, bytes.data(), bytes.size(), at);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
     bytes.remove_prefix(static_cast<std::size_t>(n));
     at += n;
+  }
+  return true;
+}
+
+// The first `size` bytes of the file; false when it holds fewer or more than
+// would be read back.
+bool readAllAt(int fd, std::string& bytes, off_t size) {
+  if (size < 0 || static_cast<std::uintmax_t>(size) > kMaxFileBytes) return false;
+  bytes.resize(static_cast<std::size_t>(size));
+  std::size_t got = 0;
+  while (got < bytes.size()) {
+    const ssize_t n = ::pread(fd, bytes.data() + got, bytes.size() - got, static_cast<off_t>(got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    got += static_cast<std::size_t>(n);
   }
   return true;
 }
@@ -57,45 +182,83 @@ std::optional<std::string> followLinks(const std::string& path) {
   return std::nullopt;
 }
 
-// A new file beside `target`, named after this process and not after the
-// target, so that a target whose name is as long as the system allows still
-// gets one.
-int createTemporary(const std::string& target, std::string& name) {
+// A new file beside `target` of the given mode, named after this process and
+// not after the target, so that a target whose name is as long as the system
+// allows still gets one.
+int createTemporary(const std::string& target, std::string& name, mode_t mode) {
   static std::atomic<unsigned> counter{0};
   const std::size_t slash = target.rfind('/');
   const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
   for (int attempt = 0; attempt < 100; ++attempt) {
     name = folder + ".kalteron-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     // One left behind by an earlier run of the same number is passed over.
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
 }
 
+// Whether the file has extended attributes (access lists, security labels);
+// a file system without them has none.
+bool hasExtendedAttributes(int fd) {
+  const ssize_t n = ::flistxattr(fd, nullptr, 0);
+  return n > 0 || (n < 0 && errno != ENOTSUP);
+}
+
+// Whether the open file has the owner, group and mode of `old`.
+bool sameOwnerAndMode(int fd, const struct stat& old) {
+  struct stat now {};
+  return ::fstat(fd, &now) == 0 && now.st_uid == old.st_uid && now.st_gid == old.st_gid &&
+         (now.st_mode & 07777) == (old.st_mode & 07777);
+}
+
+// Flushes the folder's list of names to the disk, so that a name just given
+// survives a crash. Where the folder cannot be opened the rename stands as
+// the system keeps it.
+void flushFolder(const std::string& file) {
+  const Fd folder(::open(folderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (folder.get() >= 0) static_cast<void>(fileCalls().fsync(folder.get()));
+}
+
 // Writes the bytes to a temporary file beside `target`, flushed to the disk,
-// and renames it over `target`. `old` describes the file replaced, whose
-// permissions the new one takes. Leaves nothing behind when it fails.
+// renames it over `target` and flushes the folder. A new file is made as any
+// file the user makes. Replacing `old`, the temporary file is readable and
+// writable by its owner alone while it is written, takes old's owner and
+// group first and its mode last; where it cannot take them all or the folder
+// gives it extended attributes, nothing is renamed. Leaves nothing behind
+// when it fails.
 bool replaceThroughTemporary(const std::string& target, std::string_view bytes, const struct stat* old) {
   std::string tmp;
-  const int fd = createTemporary(target, tmp);
+  const int fd = createTemporary(target, tmp, old != nullptr ? 0600 : 0666);
   if (fd < 0) return false;
-  if (old != nullptr) static_cast<void>(::fchmod(fd, old->st_mode & 0777));
-  bool ok = writeAll(fd, bytes, 0) && ::fsync(fd) == 0;
+  bool ok = onStoringFileSystem(fd);
+  if (old != nullptr) ok = ok && !hasExtendedAttributes(fd) && ::fchown(fd, old->st_uid, old->st_gid) == 0;
+  ok = ok && writeAll(fd, bytes, 0);
+  // After the bytes, which may take the set-user and set-group bits away.
+  if (old != nullptr) ok = ok && ::fchmod(fd, old->st_mode & 07777) == 0 && sameOwnerAndMode(fd, *old);
+  ok = ok && fileCalls().fsync(fd) == 0;
   ok = ::close(fd) == 0 && ok;
   ok = ok && ::rename(tmp.c_str(), target.c_str()) == 0;
-  if (!ok) ::unlink(tmp.c_str());
-  return ok;
+  if (!ok) {
+    ::unlink(tmp.c_str());
+    return false;
+  }
+  flushFolder(target);
+  return true;
 }
 
 ReadOutcome readOpened(int fd, std::string& bytes, std::size_t limit) {
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return ReadOutcome::Refused;
   if (static_cast<std::uintmax_t>(st.st_size) > limit) return ReadOutcome::Refused;
+  // A regular file: reading it waits for its bytes, where a network file
+  // system would otherwise answer "try again".
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return ReadOutcome::Refused;
   bytes.reserve(static_cast<std::size_t>(st.st_size));
   char buf[65536];
   for (;;) {
-    const ssize_t n = ::read(fd, buf, sizeof buf);
+    const ssize_t n = fileCalls().read(fd, buf, sizeof buf);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return ReadOutcome::Refused;
     if (n == 0) return ReadOutcome::Read;
@@ -105,20 +268,30 @@ ReadOutcome readOpened(int fd, std::string& bytes, std::size_t limit) {
   }
 }
 
-// Writes the bytes over the open file: first what goes past its present end,
-// then the rest over what it holds, then cuts it to the new length and
-// flushes it to the disk. When the first step fails the file is cut back to
-// its old length and holds what it held; a later failure leaves it no
-// shorter than it was.
+// Writes the bytes over the open file where it stands, cuts it to their
+// length and flushes it to the disk. Before any byte changes, the old bytes
+// are read and the space for the longer of old and new is reserved, holes
+// included, so that neither the writing nor the putting back runs out of it;
+// a file system that cannot reserve space is not written. When anything later
+// fails, the old bytes and length are put back.
 bool writeInPlace(int fd, std::string_view bytes, off_t oldSize) {
-  const auto old = static_cast<std::size_t>(oldSize);
-  if (bytes.size() > old && !writeAll(fd, bytes.substr(old), oldSize)) {
-    static_cast<void>(::ftruncate(fd, oldSize));
+  std::string old;
+  if (!readAllAt(fd, old, oldSize)) return false;
+  const std::size_t room = std::max(old.size(), bytes.size());
+  if (room > 0 && ::fallocate(fd, 0, 0, static_cast<off_t>(room)) != 0) {
+    if (bytes.size() > old.size()) static_cast<void>(::ftruncate(fd, oldSize));
     return false;
   }
-  if (!writeAll(fd, bytes.substr(0, std::min(old, bytes.size())), 0)) return false;
-  if (bytes.size() < old && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) return false;
-  return ::fsync(fd) == 0;
+  const bool cut = bytes.size() < old.size();
+  const bool written = writeAll(fd, bytes, 0);
+  const bool wasCut = written && cut && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
+  if (written && (!cut || wasCut) && fileCalls().fsync(fd) == 0) return true;
+  // What may have changed: the part written over and, once cut, the rest.
+  const std::string_view back = wasCut ? std::string_view(old) : std::string_view(old).substr(0, bytes.size());
+  static_cast<void>(writeAll(fd, back, 0));
+  static_cast<void>(::ftruncate(fd, oldSize));
+  static_cast<void>(fileCalls().fsync(fd));
+  return false;
 }
 
 }  // namespace
@@ -145,20 +318,35 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t li
 }
 
 bool writeWholeFile(const std::string& path, std::string_view bytes) {
+  // What would not be read back is not written.
+  if (bytes.size() > kMaxFileBytes) return false;
   const auto target = followLinks(path);
   if (!target) return false;
+  const FileSizeSignalHeld held;
+  // The file system is looked at before anything is opened for writing, and
+  // again once it is open.
   struct stat st {};
-  if (::stat(target->c_str(), &st) != 0) return errno == ENOENT && replaceThroughTemporary(*target, bytes, nullptr);
+  if (::stat(target->c_str(), &st) != 0)
+    return errno == ENOENT && onStoringFileSystem(folderOf(*target)) &&
+           replaceThroughTemporary(*target, bytes, nullptr);
   // A file that is not a regular one, or may not be written, keeps its
   // contents.
-  if (!S_ISREG(st.st_mode)) return false;
-  const Fd file(::open(target->c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-  // Where no temporary file can be made and put in its place (a folder that
-  // may not be written, a full disk, another owner's file in a folder that
-  // lets only owners rename), the file that may be written is written as it
-  // stands.
-  return replaceThroughTemporary(*target, bytes, &st) || writeInPlace(file.get(), bytes, st.st_size);
+  if (!S_ISREG(st.st_mode) || !onStoringFileSystem(*target)) return false;
+  constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+  int opened = ::open(target->c_str(), O_RDWR | kFlags);
+  // One that may be written but not read can still be replaced.
+  if (opened < 0 && errno == EACCES) opened = ::open(target->c_str(), O_WRONLY | kFlags);
+  const Fd file(opened);
+  if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) || !onStoringFileSystem(file.get()))
+    return false;
+  const int flags = ::fcntl(file.get(), F_GETFL);
+  if (flags < 0 || ::fcntl(file.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return false;
+  // A new file renamed over it where that changes nothing but the content;
+  // otherwise, and where no temporary file can be made and put in its place
+  // (a folder that may not be written, a full disk), the file as it stands.
+  if (st.st_nlink == 1 && !hasExtendedAttributes(file.get()) && replaceThroughTemporary(*target, bytes, &st))
+    return true;
+  return writeInPlace(file.get(), bytes, st.st_size);
 }
 
 }  // namespace kalteron

@@ -1,8 +1,11 @@
 // Whole files on disk. The one place that calls the operating system's file
 // functions directly, for what the standard library cannot tell or do: what
-// kind of file an opened path is, opening a pipe without waiting for a writer,
-// cutting a file to a length, flushing a file to the disk.
+// kind of file an opened path is and on what file system, opening a pipe
+// without waiting for a writer, owners and modes, reserving space, cutting a
+// file to a length, flushing a file to the disk.
 #pragma once
+
+#include <sys/types.h>
 
 #include <cstddef>
 #include <optional>
@@ -32,15 +35,33 @@ ReadOutcome readRegularFile(const std::string& path, std::string& bytes, std::si
 std::optional<std::string> readWholeFile(const std::string& path, std::size_t limit = kMaxFileBytes);
 
 // Makes the bytes the whole content of the regular file at `path`, created
-// when missing. Through a symbolic link its target is written and the link
-// stays; a link to nothing creates its target. The bytes go to a temporary
-// file beside the target, flushed to the disk, that is renamed over it, so
-// the file is either the old one or the new one, never half written. When no
-// temporary file can be made and renamed there (a folder the user may not
-// write to), an existing file is written in place and flushed to the disk; a
-// failed write in place leaves it no shorter than it was, and as it was when
-// it could not grow. An existing file that may not be written, or is not a
-// regular file, is left alone. Returns false when the bytes were not written.
+// when missing, and keeps everything else about the file: its owner, group,
+// mode, extended attributes and other names. Through a symbolic link its
+// target is written and the link stays; a link to nothing creates its target.
+//
+// Where nothing but the content changes that way (a file of one name and no
+// extended attributes whose owner, group and mode a new file can be given),
+// the bytes go to a temporary file beside it, readable by its owner alone
+// until it is complete, flushed to the disk and renamed over it, so the file
+// is either the old one or the new one. Otherwise (another owner, more names,
+// extended attributes, a folder that may not be written, a full disk) the
+// file is written where it stands: the space for the new content is secured
+// first and the old bytes are kept, so that a failure puts them back.
+//
+// Refused, the file left alone: a file that is not a regular one or may not
+// be written, one on a file system of the kernel's (proc, sysfs and their
+// kind), and bytes longer than kMaxFileBytes, which readRegularFile would not
+// read back. A file-size limit fails the write instead of ending the process.
+// Returns true only when the bytes are written and flushed to the disk.
 bool writeWholeFile(const std::string& path, std::string_view bytes);
+
+// The system calls that move the bytes and flush them, replaceable by tests
+// to see how they are made or to make them fail.
+struct FileCalls {
+  ssize_t (*read)(int fd, void* buf, std::size_t n);
+  ssize_t (*pwrite)(int fd, const void* buf, std::size_t n, off_t at);
+  int (*fsync)(int fd);
+};
+FileCalls& fileCalls();
 
 }  // namespace kalteron
