@@ -1,5 +1,4 @@
-// The texts of the About window and the terms of use, and the terms-of-use
-// file written next to the program.
+// The texts of the About window and the terms of use.
 #pragma once
 
 #include <string>
@@ -19,9 +18,5 @@ inline constexpr const char* kPochta = "info@kalteron.example.org";
 
 // The terms of use: lines joined by CR LF, UTF-8.
 std::string tekstLicenzii();
-
-// Writes the terms of use followed by CR LF to `path` in Windows-1251,
-// replacing whatever the file held. False when the file cannot be written.
-bool zapisatLicenziu(const std::string& path);
 
 }  // namespace kalteron::oprogramme

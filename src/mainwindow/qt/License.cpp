@@ -7,6 +7,7 @@
 
 #include "mainwindow/OProgramme.h"
 #include "mainwindow/qt/Twips.h"
+#include "projectfiles/LicenseFile.h"
 
 namespace kalteron::qt {
 
@@ -40,7 +41,7 @@ License::License(QWidget* parent, const QString& filePath) : QWidget(parent, Qt:
   Text1->setPlainText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
   if (filePath_.isEmpty())
     filePath_ = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("License.txt"));
-  written_ = oprogramme::zapisatLicenziu(QDir::toNativeSeparators(filePath_).toStdString());
+  written_ = zapisatLicenziu(QDir::toNativeSeparators(filePath_).toStdString());
 }
 
 }  // namespace kalteron::qt
