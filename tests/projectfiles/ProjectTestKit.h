@@ -2,9 +2,13 @@
 // project files made from key values, and fields read by name.
 #pragma once
 
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <random>
@@ -19,6 +23,31 @@
 #include "projectfiles/clsOpenDialog.h"
 
 namespace kalteron::test {
+
+// The exit status of a child process that could not set itself up (switch
+// to another user, mount a file system): the test is skipped.
+constexpr int kNotSwitched = 77;
+
+// Runs `body` in a child process and gives its exit status, -1 when a signal
+// ended it.
+inline int forked(const std::function<int()>& body) {
+  const pid_t pid = ::fork();
+  if (pid == 0) ::_exit(body());
+  int status = 0;
+  if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
+}
+
+// As forked; as root the child first becomes the unprivileged user and group
+// 65534 (nobody), since root may write into any folder; another user runs it
+// as it is.
+inline int inChild(const std::function<int()>& body) {
+  return forked([&] {
+    if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+      return kNotSwitched;
+    return body();
+  });
+}
 
 // The 106 stored values of the window, by key.
 inline std::map<int, std::string> sohranennoe(Bal& bal) {

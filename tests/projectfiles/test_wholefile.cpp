@@ -1,15 +1,12 @@
 // Project files among the other things a path can name: pipes, devices,
 // links, folders, files far too large. Each is made for real in a temporary
 // folder.
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
-#include <functional>
 
 #include "ProjectTestKit.h"
 #include "projectfiles/ProjectCommands.h"
@@ -20,23 +17,6 @@ using namespace kalteron::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int kNotSwitched = 77;
-
-// Runs `body` in a child process and gives its exit status. As root the child
-// first becomes the unprivileged user 65534 (nobody), since root may write
-// into any folder; another user runs it as it is.
-int inChild(const std::function<int()>& body) {
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
-      ::_exit(kNotSwitched);
-    ::_exit(body());
-  }
-  int status = 0;
-  if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
-  return WEXITSTATUS(status);
-}
 
 class WholeFile : public ProjectTest {
  protected:

@@ -1,0 +1,408 @@
+// What a save keeps of the file it writes: owner, group, mode, other names,
+// extended attributes, the old bytes when it fails; and what it never writes.
+// Each object is made for real; where another user matters a child process
+// becomes the user 65534, where a full disk matters a child mounts a small
+// memory file system of its own.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstring>
+#include <iostream>
+
+#include "ProjectTestKit.h"
+#include "projectfiles/ProjectCommands.h"
+#include "projectfiles/WholeFile.h"
+
+using namespace kalteron;
+using namespace kalteron::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct stat statOf(const fs::path& p) {
+  struct stat st {};
+  EXPECT_EQ(::stat(p.c_str(), &st), 0) << p;
+  return st;
+}
+
+std::set<std::string> namesIn(const fs::path& folder) {
+  std::set<std::string> out;
+  for (const auto& e : fs::directory_iterator(folder)) out.insert(e.path().filename().string());
+  return out;
+}
+
+// The writer's system calls, put back when the test ends.
+class CallsReplaced {
+ public:
+  CallsReplaced() : saved_(fileCalls()) {}
+  ~CallsReplaced() { fileCalls() = saved_; }
+  CallsReplaced(const CallsReplaced&) = delete;
+  CallsReplaced& operator=(const CallsReplaced&) = delete;
+
+ private:
+  FileCalls saved_;
+};
+
+class Saving : public ProjectTest {
+ protected:
+  void SetUp() override {
+    ProjectTest::SetUp();
+    fs::permissions(dir, fs::perms{0755});
+  }
+  void TearDown() override {
+    // Folders a case locked are opened again so that they can be removed.
+    for (const auto& e : fs::recursive_directory_iterator(dir))
+      if (e.is_directory()) fs::permissions(e.path(), fs::perms::owner_all, fs::perm_options::add);
+    ProjectTest::TearDown();
+  }
+  // A file of the given bytes, in a folder of its own made first.
+  fs::path put(const std::string& folder, const std::string& bytes) {
+    fs::create_directories(dir / folder);
+    const fs::path p = dir / folder / "p.klt";
+    EXPECT_TRUE(writeWholeFile(p.string(), bytes));
+    return p;
+  }
+};
+
+// The owner, group and mode (set-user and set-group bits included) stay,
+// whoever saves: root saving a user's file, a colleague saving one of a
+// shared group folder, a user saving a file of a group it is not in.
+TEST_F(Saving, TheOwnerGroupAndModeStay) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to make files of two users";
+  struct Case {
+    const char* name;
+    uid_t uid;
+    gid_t gid;
+    mode_t mode;
+    uid_t folderUid;
+    gid_t folderGid;
+    mode_t folderMode;
+    bool byColleague;  // saved by the user 65534, else by root
+  };
+  const Case cases[] = {
+      {"root saves a user's private project", 65534, 65534, 0600, 0, 0, 0755, false},
+      {"a colleague saves root's project in a group folder", 0, 65534, 0660, 0, 65534, 02770, true},
+      {"set-user and set-group bits", 0, 65534, 06754, 0, 0, 0755, false},
+      {"the owner saves it under a group it is not in", 65534, 0, 0640, 65534, 65534, 0755, true},
+  };
+  const std::string after = "[Kalteron]\r\n1=Петров\r\n";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path p = put(c.name, "[Kalteron]\r\n1=Иванов\r\n");
+    ASSERT_EQ(::chown(p.parent_path().c_str(), c.folderUid, c.folderGid), 0);
+    ASSERT_EQ(::chmod(p.parent_path().c_str(), c.folderMode), 0);
+    ASSERT_EQ(::chown(p.c_str(), c.uid, c.gid), 0);
+    ASSERT_EQ(::chmod(p.c_str(), c.mode), 0);
+    const int readableBefore = inChild([&] { return readWholeFile(p.string()) ? 0 : 1; });
+
+    const auto save = [&] { return writeWholeFile(p.string(), after) ? 0 : 1; };
+    ASSERT_EQ(c.byColleague ? inChild(save) : save(), 0);
+    EXPECT_EQ(readWholeFile(p.string()), after);
+    const struct stat st = statOf(p);
+    EXPECT_EQ(st.st_uid, c.uid);
+    EXPECT_EQ(st.st_gid, c.gid);
+    EXPECT_EQ(st.st_mode & 07777, c.mode);
+    EXPECT_EQ(inChild([&] { return readWholeFile(p.string()) ? 0 : 1; }), readableBefore);
+    EXPECT_EQ(namesIn(p.parent_path()), std::set<std::string>{"p.klt"});
+  }
+}
+
+// Other names of the file see the new content, in a folder that may be
+// written as in one that may not; extended attributes stay. Only a file of
+// one name and no attributes is replaced by a new one.
+TEST_F(Saving, OtherNamesAndAttributesStay) {
+  struct Case {
+    const char* name;
+    bool secondName;
+    bool attribute;
+    bool lockFolder;
+    bool replaced;  // a new file (inode) in its place
+  };
+  const Case cases[] = {
+      {"a second name, writable folder", true, false, false, false},
+      {"a second name, locked folder", true, false, true, false},
+      {"an extended attribute", false, true, false, false},
+      {"one name, no attributes", false, false, false, true},
+  };
+  const std::string after = "[Kalteron]\r\n1=Петров\r\n[Other]\r\nq=2\r\n";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path p = put(c.name, "[Kalteron]\r\n1=Иванов\r\n");
+    fs::create_directories(dir / c.name / "elsewhere");
+    const fs::path other = dir / c.name / "elsewhere" / "other.klt";
+    if (c.secondName) fs::create_hard_link(p, other);
+    if (c.attribute && ::setxattr(p.c_str(), "user.kalteron", "1", 1, 0) != 0) {
+      EXPECT_EQ(errno, ENOTSUP);
+      continue;  // a file system without extended attributes
+    }
+    if (c.lockFolder) fs::permissions(p.parent_path(), fs::perms{0555});
+    const struct stat before = statOf(p);
+
+    ASSERT_TRUE(writeWholeFile(p.string(), after));
+    EXPECT_EQ(readWholeFile(p.string()), after);
+    const struct stat st = statOf(p);
+    EXPECT_EQ(st.st_ino != before.st_ino, c.replaced);
+    EXPECT_EQ(st.st_nlink, before.st_nlink);
+    if (c.secondName) {
+      EXPECT_EQ(readWholeFile(other.string()), after);
+    }
+    if (c.attribute) {
+      char value[8] = {};
+      EXPECT_EQ(::getxattr(p.c_str(), "user.kalteron", value, sizeof value), 1);
+      EXPECT_STREQ(value, "1");
+    }
+    EXPECT_EQ(namesIn(p.parent_path()), (std::set<std::string>{"p.klt", "elsewhere"}));
+  }
+}
+
+// A disk too full for the new content leaves the file byte for byte as it
+// was, a sparse one too (its holes take room once written); where the new
+// content needs no more room than the file has, it is written.
+TEST_F(Saving, AFullDiskLeavesTheFileAsItWas) {
+  constexpr std::size_t kPage = 4096;
+  std::string sparse = "[Kalteron]\r\n1=Иванов\r\n";
+  sparse.resize(5 * kPage, '\0');  // the pages between the first and last hold nothing
+  sparse += "[Other]\r\nq=1\r\n";
+  struct Case {
+    const char* name;
+    std::string before;
+    std::string after;
+    bool saved;
+  };
+  const Case cases[] = {
+      {"a sparse file written over", sparse, std::string(sparse.size(), 'n'), false},
+      {"a file growing past the room left", "[Other]\r\nq=1\r\n", std::string(20 * kPage, 'n'), false},
+      {"a file shrinking", std::string(3 * kPage, 'o'), "[Other]\r\nq=2\r\n", true},
+  };
+  const fs::path disk = dir / "disk";
+  fs::create_directories(disk);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    // The memory file system lives as long as the child's mount namespace:
+    // it goes with the child, whatever becomes of it.
+    const int status = forked([&] {
+      if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+          ::mount("kalteron", disk.c_str(), "tmpfs", 0, "size=64k,mode=0755") != 0)
+        return kNotSwitched;
+      const fs::path p = disk / "p.klt";
+      const int fd = ::open(p.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      // Written where it holds something, so the holes stay holes.
+      for (std::size_t at = 0; at < c.before.size(); at += kPage) {
+        const std::string_view page = std::string_view(c.before).substr(at, kPage);
+        if (page.find_first_not_of('\0') != std::string_view::npos &&
+            ::pwrite(fd, page.data(), page.size(), static_cast<off_t>(at)) != static_cast<ssize_t>(page.size()))
+          return 3;
+      }
+      if (::ftruncate(fd, static_cast<off_t>(c.before.size())) != 0) return 3;
+      ::close(fd);
+      const int fill = ::open((disk / "fill").c_str(), O_WRONLY | O_CREAT, 0644);
+      const std::string chunk(kPage, 'f');
+      while (::write(fill, chunk.data(), chunk.size()) > 0) {
+      }
+      ::close(fill);
+
+      if (writeWholeFile(p.string(), c.after) != c.saved) return 4;
+      if (readWholeFile(p.string()) != (c.saved ? c.after : c.before)) return 5;
+      if (namesIn(disk) != std::set<std::string>{"fill", "p.klt"}) return 6;
+      return 0;
+    });
+    if (status == kNotSwitched) GTEST_SKIP() << "cannot mount a file system of its own (needs root)";
+    EXPECT_EQ(status, 0) << "4: saved, 5: content, 6: files left";
+  }
+}
+
+// A write or flush that fails after the old bytes were written over puts
+// them back: the file keeps its content and length.
+TEST_F(Saving, AFailedWriteInPlacePutsTheOldBytesBack) {
+  static int callsLeft;  // the call that fails: 0 for the next one
+  struct Case {
+    const char* name;
+    std::string before;
+    std::string after;
+    int failingWrite;  // -1: none
+    int failingFlush;
+  };
+  const std::string small = "[Kalteron]\r\n1=Иванов\r\n";
+  const std::string large = small + std::string(200000, 'x') + "\r\n";
+  const Case cases[] = {
+      {"growing, the first write", small, large, 0, -1},
+      {"growing, a later write", small, large, 1, -1},
+      {"shrinking, a later write", large, small + std::string(10000, 'y'), 1, -1},
+      {"growing, the flush", small, large, -1, 0},
+      {"shrinking, the flush", large, small, -1, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path p = put(c.name, c.before);
+    fs::create_hard_link(p, dir / c.name / "other.klt");  // so written in place
+
+    CallsReplaced replaced;
+    // Each write takes at most a page, so a later one fails with old and new
+    // bytes mixed in the file.
+    callsLeft = c.failingWrite;
+    fileCalls().pwrite = [](int fd, const void* buf, std::size_t n, off_t at) -> ssize_t {
+      if (callsLeft-- == 0) {
+        errno = EIO;
+        return -1;
+      }
+      return ::pwrite(fd, buf, std::min<std::size_t>(n, 4096), at);
+    };
+    if (c.failingFlush >= 0) {
+      static int flushesLeft;
+      flushesLeft = c.failingFlush;
+      fileCalls().fsync = [](int fd) -> int {
+        if (flushesLeft-- == 0) {
+          errno = EIO;
+          return -1;
+        }
+        return ::fsync(fd);
+      };
+    }
+    EXPECT_FALSE(writeWholeFile(p.string(), c.after));
+    EXPECT_EQ(readWholeFile(p.string()), c.before);
+    EXPECT_EQ(readWholeFile((dir / c.name / "other.klt").string()), c.before);
+  }
+}
+
+// A file the kernel shows (a setting, a state) is never written, though it
+// looks regular: nothing is written anywhere, and the save says it failed.
+TEST_F(Saving, NoSaveWritesAKernelFile) {
+  struct Case {
+    const char* name;
+    const char* target;
+    bool ownHostName;  // in a host-name namespace of the child's own (root)
+  };
+  const Case cases[] = {
+      {"the thread's name", "/proc/thread-self/comm", false},
+      {"the host name", "/proc/sys/kernel/hostname", true},
+      {"a new file among the kernel's", "/proc/thread-self/kalteron.klt", false},
+  };
+  bal.op.ClickZakazsik.setText("Иванов");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string link = imia(std::string(c.name) + ".klt");
+    fs::create_symlink(c.target, link);
+    const int status = forked([&] {
+      if (c.ownHostName && (::unshare(CLONE_NEWUTS) != 0 || ::sethostname("kalteron-test", 13) != 0))
+        return kNotSwitched;
+      const auto before = readWholeFile(c.target);
+      static int writes;
+      fileCalls().pwrite = [](int fd, const void* buf, std::size_t n, off_t at) {
+        ++writes;
+        return ::pwrite(fd, buf, n, at);
+      };
+      ScriptedDialogs dialogs;
+      ScriptedPrompter prompter;
+      ProjectCommands cmd(bal, dialogs, prompter);
+      dialogs.answers = {link};
+      if (cmd.SaveNameFileSave()) return 1;
+      if (prompter.messages != std::vector<std::string>{neSohranen(link)}) return 2;
+      if (readWholeFile(c.target) != before) return 3;
+      if (writes != 0) return 4;
+      return 0;
+    });
+    if (status == kNotSwitched) {
+      std::cout << "skipped (needs root): " << c.name << "\n";
+      continue;
+    }
+    EXPECT_EQ(status, 0) << "1: saved, 2: message, 3: written, 4: a write tried";
+    EXPECT_TRUE(fs::is_symlink(link));
+  }
+}
+
+// Under a file-size limit the save fails as any other: the process goes on,
+// no temporary file stays, the file is as it was.
+TEST_F(Saving, AFileSizeLimitFailsTheSave) {
+  const std::string before = "[Other]\r\nq=1\r\n";
+  for (const bool secondName : {false, true}) {
+    SCOPED_TRACE(secondName ? "written in place" : "through a temporary file");
+    const std::string folder = secondName ? "linked" : "single";
+    const fs::path p = put(folder, before);
+    if (secondName) fs::create_hard_link(p, dir / folder / "other.klt");
+    const int status = forked([&] {
+      std::signal(SIGXFSZ, SIG_DFL);
+      const rlimit small{before.size() + 10, before.size() + 10};
+      if (::setrlimit(RLIMIT_FSIZE, &small) != 0) return 3;
+      return SaveRaschet(bal, (dir / folder / "p").string()) ? 0 : 1;
+    });
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(readWholeFile(p.string()), before);
+    const std::set<std::string> left =
+        secondName ? std::set<std::string>{"other.klt", "p.klt"} : std::set<std::string>{"p.klt"};
+    EXPECT_EQ(namesIn(dir / folder), left);
+  }
+}
+
+// What the reader would refuse is not written.
+TEST_F(Saving, NothingLargerThanTheReaderTakesIsWritten) {
+  const std::string before = "[Other]\r\nq=1\r\n";
+  const fs::path p = put("f", before);
+  const std::string tooLarge(kMaxFileBytes + 1, 'x');
+  EXPECT_FALSE(writeWholeFile(p.string(), tooLarge));
+  EXPECT_EQ(readWholeFile(p.string()), before);
+  EXPECT_FALSE(writeWholeFile((dir / "f" / "new.klt").string(), tooLarge));
+  EXPECT_EQ(namesIn(dir / "f"), std::set<std::string>{"p.klt"});
+}
+
+// The file that replaces another is its owner's alone while written, whatever
+// the file creation mask, and takes the old mode only when complete; the
+// folder is flushed after the rename, so the new name survives a crash.
+TEST_F(Saving, ANewFileIsPrivateWhileWrittenAndItsNameFlushed) {
+  static std::vector<mode_t> modesWritten;
+  static std::vector<ino_t> flushed;
+  const mode_t mask = ::umask(0);
+  for (const mode_t mode : {0600, 0640, 0644, 0666}) {
+    SCOPED_TRACE(mode);
+    const fs::path p = put(std::to_string(mode), "[Kalteron]\r\n1=Иванов\r\n");
+    ASSERT_EQ(::chmod(p.c_str(), mode), 0);
+    const ino_t before = statOf(p).st_ino;
+    modesWritten.clear();
+    flushed.clear();
+    {
+      CallsReplaced replaced;
+      fileCalls().pwrite = [](int fd, const void* buf, std::size_t n, off_t at) {
+        struct stat st {};
+        ::fstat(fd, &st);
+        modesWritten.push_back(st.st_mode & 07777);
+        return ::pwrite(fd, buf, n, at);
+      };
+      fileCalls().fsync = [](int fd) {
+        struct stat st {};
+        ::fstat(fd, &st);
+        if (S_ISDIR(st.st_mode)) flushed.push_back(st.st_ino);
+        return ::fsync(fd);
+      };
+      ASSERT_TRUE(writeWholeFile(p.string(), "[Kalteron]\r\n1=Петров\r\n"));
+    }
+    EXPECT_NE(statOf(p).st_ino, before);
+    EXPECT_EQ(statOf(p).st_mode & 07777, mode);
+    EXPECT_FALSE(modesWritten.empty());
+    for (const mode_t m : modesWritten) EXPECT_EQ(m, 0600);
+    EXPECT_EQ(flushed, std::vector<ino_t>{statOf(p.parent_path()).st_ino});
+  }
+  ::umask(mask);
+}
+
+// A regular file is read waiting for its bytes: an answer of "try again" (a
+// network file system) is not taken for a refusal.
+TEST_F(Saving, ARegularFileIsReadWithoutTheNonBlockingFlag) {
+  static std::vector<bool> nonBlocking;
+  const fs::path p = put("f", "[Kalteron]\r\n1=Иванов\r\n");
+  CallsReplaced replaced;
+  fileCalls().read = [](int fd, void* buf, std::size_t n) {
+    nonBlocking.push_back((::fcntl(fd, F_GETFL) & O_NONBLOCK) != 0);
+    return ::read(fd, buf, n);
+  };
+  EXPECT_TRUE(readWholeFile(p.string()));
+  EXPECT_FALSE(nonBlocking.empty());
+  for (const bool b : nonBlocking) EXPECT_FALSE(b);
+}
+
+}  // namespace
