@@ -46,7 +46,8 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t li
 // is either the old one or the new one. Otherwise (another owner, more names,
 // extended attributes, a folder that may not be written, a full disk) the
 // file is written where it stands: the space for the new content is secured
-// first and the old bytes are kept, so that a failure puts them back.
+// first and the old bytes are kept, so that a failure puts them back; on a
+// file system that cannot reserve space it is then not written at all.
 //
 // Refused, the file left alone: a file that is not a regular one or may not
 // be written, one on a file system of the kernel's (proc, sysfs and their
