@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdint>
 #include <cstring>
 #include <iostream>
 
@@ -49,6 +50,21 @@ class CallsReplaced {
  private:
   FileCalls saved_;
 };
+
+// Gives the folder a default access list by which every file made in it gets
+// an access list of its own (the user 65534 may read and write it).
+bool giveDefaultAccessList(const fs::path& folder) {
+  struct Entry {
+    std::uint16_t tag, perm;
+    std::uint32_t id;
+  };
+  constexpr std::uint32_t kVersion = 2, kNoId = ~0u;
+  // Owner, the named user, group, mask, others, in the order the kernel wants.
+  const Entry entries[] = {{0x01, 6, kNoId}, {0x02, 6, 65534}, {0x04, 4, kNoId}, {0x10, 6, kNoId}, {0x20, 4, kNoId}};
+  std::string value(reinterpret_cast<const char*>(&kVersion), sizeof kVersion);
+  value.append(reinterpret_cast<const char*>(entries), sizeof entries);
+  return ::setxattr(folder.c_str(), "system.posix_acl_default", value.data(), value.size(), 0) == 0;
+}
 
 class Saving : public ProjectTest {
  protected:
@@ -115,21 +131,24 @@ TEST_F(Saving, TheOwnerGroupAndModeStay) {
 }
 
 // Other names of the file see the new content, in a folder that may be
-// written as in one that may not; extended attributes stay. Only a file of
-// one name and no attributes is replaced by a new one.
+// written as in one that may not; extended attributes stay, and none is
+// added by a folder whose new files get an access list. Only a file of one
+// name and no attributes is replaced by a new one.
 TEST_F(Saving, OtherNamesAndAttributesStay) {
   struct Case {
     const char* name;
     bool secondName;
     bool attribute;
     bool lockFolder;
-    bool replaced;  // a new file (inode) in its place
+    bool folderList;  // the folder gives its new files an access list
+    bool replaced;    // a new file (inode) in its place
   };
   const Case cases[] = {
-      {"a second name, writable folder", true, false, false, false},
-      {"a second name, locked folder", true, false, true, false},
-      {"an extended attribute", false, true, false, false},
-      {"one name, no attributes", false, false, false, true},
+      {"a second name, writable folder", true, false, false, false, false},
+      {"a second name, locked folder", true, false, true, false, false},
+      {"an extended attribute", false, true, false, false, false},
+      {"a folder giving new files an access list", false, false, false, true, false},
+      {"one name, no attributes", false, false, false, false, true},
   };
   const std::string after = "[Kalteron]\r\n1=Петров\r\n[Other]\r\nq=2\r\n";
   for (const Case& c : cases) {
@@ -138,18 +157,21 @@ TEST_F(Saving, OtherNamesAndAttributesStay) {
     fs::create_directories(dir / c.name / "elsewhere");
     const fs::path other = dir / c.name / "elsewhere" / "other.klt";
     if (c.secondName) fs::create_hard_link(p, other);
-    if (c.attribute && ::setxattr(p.c_str(), "user.kalteron", "1", 1, 0) != 0) {
+    if ((c.attribute && ::setxattr(p.c_str(), "user.kalteron", "1", 1, 0) != 0) ||
+        (c.folderList && !giveDefaultAccessList(p.parent_path()))) {
       EXPECT_EQ(errno, ENOTSUP);
       continue;  // a file system without extended attributes
     }
     if (c.lockFolder) fs::permissions(p.parent_path(), fs::perms{0555});
     const struct stat before = statOf(p);
+    const ssize_t attributes = ::listxattr(p.c_str(), nullptr, 0);
 
     ASSERT_TRUE(writeWholeFile(p.string(), after));
     EXPECT_EQ(readWholeFile(p.string()), after);
     const struct stat st = statOf(p);
     EXPECT_EQ(st.st_ino != before.st_ino, c.replaced);
     EXPECT_EQ(st.st_nlink, before.st_nlink);
+    EXPECT_EQ(::listxattr(p.c_str(), nullptr, 0), attributes);
     if (c.secondName) {
       EXPECT_EQ(readWholeFile(other.string()), after);
     }
