@@ -185,8 +185,10 @@ TEST_F(Saving, OtherNamesAndAttributesStay) {
 }
 
 // A disk too full for the new content leaves the file byte for byte as it
-// was, a sparse one too (its holes take room once written); where the new
-// content needs no more room than the file has, it is written.
+// was, a sparse one too (its holes take room once written), and is found
+// full before any old byte is written over, so that nobody reads the file
+// half written; where the new content needs no more room than the file has,
+// it is written.
 TEST_F(Saving, AFullDiskLeavesTheFileAsItWas) {
   constexpr std::size_t kPage = 4096;
   std::string sparse = "[Kalteron]\r\n1=Иванов\r\n";
@@ -230,13 +232,24 @@ TEST_F(Saving, AFullDiskLeavesTheFileAsItWas) {
       }
       ::close(fill);
 
+      // Writes into the file itself, counted.
+      static ino_t file;
+      static int writesIntoIt;
+      file = statOf(p).st_ino;
+      fileCalls().pwrite = [](int fd, const void* buf, std::size_t n, off_t at) {
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && st.st_ino == file) ++writesIntoIt;
+        return ::pwrite(fd, buf, n, at);
+      };
       if (writeWholeFile(p.string(), c.after) != c.saved) return 4;
       if (readWholeFile(p.string()) != (c.saved ? c.after : c.before)) return 5;
       if (namesIn(disk) != std::set<std::string>{"fill", "p.klt"}) return 6;
+      // A save that cannot have the room fails before a byte is written over.
+      if (!c.saved && writesIntoIt != 0) return 7;
       return 0;
     });
     if (status == kNotSwitched) GTEST_SKIP() << "cannot mount a file system of its own (needs root)";
-    EXPECT_EQ(status, 0) << "4: saved, 5: content, 6: files left";
+    EXPECT_EQ(status, 0) << "4: saved, 5: content, 6: files left, 7: written over";
   }
 }
 
