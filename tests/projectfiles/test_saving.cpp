@@ -309,24 +309,41 @@ TEST_F(Saving, AFailedWriteInPlacePutsTheOldBytesBack) {
 // A file the kernel shows (a setting, a state) is never written, though it
 // looks regular: nothing is written anywhere, and the save says it failed.
 TEST_F(Saving, NoSaveWritesAKernelFile) {
+  // What the child makes its own first (root only): a host name, or message
+  // queues, whose file system takes new files, mounted in the folder.
+  enum class Own { Nothing, HostName, MessageQueues };
   struct Case {
     const char* name;
-    const char* target;
-    bool ownHostName;  // in a host-name namespace of the child's own (root)
+    std::string target;
+    Own own;
   };
+  const std::string queues = imia("queues");
   const Case cases[] = {
-      {"the thread's name", "/proc/thread-self/comm", false},
-      {"the host name", "/proc/sys/kernel/hostname", true},
-      {"a new file among the kernel's", "/proc/thread-self/kalteron.klt", false},
+      {"the thread's name", "/proc/thread-self/comm", Own::Nothing},
+      {"the host name", "/proc/sys/kernel/hostname", Own::HostName},
+      {"a new file among the kernel's", "/proc/thread-self/kalteron.klt", Own::Nothing},
+      {"a message queue", queues + "/q", Own::MessageQueues},
+      {"a new message queue", queues + "/new.klt", Own::MessageQueues},
   };
+  fs::create_directories(queues);
   bal.op.ClickZakazsik.setText("Иванов");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const std::string link = imia(std::string(c.name) + ".klt");
     fs::create_symlink(c.target, link);
     const int status = forked([&] {
-      if (c.ownHostName && (::unshare(CLONE_NEWUTS) != 0 || ::sethostname("kalteron-test", 13) != 0))
+      if (c.own == Own::HostName && (::unshare(CLONE_NEWUTS) != 0 || ::sethostname("kalteron-test", 13) != 0))
         return kNotSwitched;
+      if (c.own == Own::MessageQueues) {
+        if (::unshare(CLONE_NEWNS | CLONE_NEWIPC) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("kalteron", queues.c_str(), "mqueue", 0, nullptr) != 0)
+          return kNotSwitched;
+        const int q = ::open((queues + "/q").c_str(), O_RDWR | O_CREAT, 0644);
+        if (q < 0) return kNotSwitched;
+        ::close(q);
+      }
+      const auto files = namesIn(queues);
       const auto before = readWholeFile(c.target);
       static int writes;
       fileCalls().pwrite = [](int fd, const void* buf, std::size_t n, off_t at) {
@@ -341,13 +358,14 @@ TEST_F(Saving, NoSaveWritesAKernelFile) {
       if (prompter.messages != std::vector<std::string>{neSohranen(link)}) return 2;
       if (readWholeFile(c.target) != before) return 3;
       if (writes != 0) return 4;
+      if (namesIn(queues) != files) return 5;
       return 0;
     });
     if (status == kNotSwitched) {
       std::cout << "skipped (needs root): " << c.name << "\n";
       continue;
     }
-    EXPECT_EQ(status, 0) << "1: saved, 2: message, 3: written, 4: a write tried";
+    EXPECT_EQ(status, 0) << "1: saved, 2: message, 3: written, 4: a write tried, 5: a file made";
     EXPECT_TRUE(fs::is_symlink(link));
   }
 }
