@@ -134,8 +134,8 @@ constexpr int kOffsetBits = 48;
 constexpr std::uint64_t kOffsetMask = (std::uint64_t{1} << kOffsetBits) - 1;
 std::uint64_t slotTag(std::uint64_t hash) { return hash >> kOffsetBits; }
 
-// What a key of set() would not read back as itself: a line it starts would
-// be a comment, a section line or hold another key, or would be split.
+// Whether the line a key starts reads back as that key: not a comment, not a
+// section line, no other key (blanks trimmed, cut at "="), not split in two.
 bool plainKey(std::string_view k) {
   if (!k.empty() && (isBlank(k.front()) || isBlank(k.back()) || k.front() == ';' || k.front() == '[')) return false;
   return k.find_first_of("=\n") == std::string_view::npos;
