@@ -317,7 +317,6 @@ void ProfileFile::set(std::string_view section, std::string_view key, std::strin
   }
   // A line that changes how the lines around it read: placed as any other,
   // then the file is read anew.
-  flatten();
   setIndexed(sectionBytes, keyBytes, std::move(line));
   flatten();
 }
