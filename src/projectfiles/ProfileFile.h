@@ -86,7 +86,9 @@ class ProfileFile {
   std::string_view lineAt(std::size_t offset) const;
   std::string& addedLine(const Added& a);
   const std::string& addedLine(const Added& a) const;
+  // Replaces the key's line or adds it, where the lines as they read now put it.
   void setIndexed(const std::string& section, const std::string& key, std::string line);
+  // Takes what bytes() writes as the bytes read, the changes and index dropped.
   void flatten();
 
   std::string text_;                                          // Windows-1251, as read
