@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <new>
 #include <random>
 #include <utility>
@@ -226,25 +225,35 @@ std::optional<std::size_t> ProfileFile::findKey(const Name& n, std::string_view 
   }
 }
 
-// Adds the key of the line at `offset`, hashed `h`, unless an earlier line
-// holds it. The table has room.
-void ProfileFile::addKey(Name& n, std::uint64_t h, std::size_t offset) const {
+// Adds the key of the line at `offset` unless an earlier line holds it.
+void ProfileFile::addKey(Name& n, std::size_t offset, std::string_view key) const {
+  if ((n.keys + 1) * 2 > n.table.size()) {
+    std::vector<std::uint64_t> old(std::max<std::size_t>(16, n.table.size() * 2), 0);
+    old.swap(n.table);
+    const std::size_t mask = n.table.size() - 1;
+    for (const std::uint64_t s : old) {
+      if (s == 0) continue;
+      std::size_t i = hashFolded(keyAt((s & kOffsetMask) - 1)) & mask;
+      while (n.table[i] != 0) i = (i + 1) & mask;
+      n.table[i] = s;
+    }
+  }
+  const std::uint64_t h = hashFolded(key);
   const std::size_t mask = n.table.size() - 1;
   for (std::size_t i = h & mask;; i = (i + 1) & mask) {
     const std::uint64_t s = n.table[i];
     if (s == 0) {
       n.table[i] = (slotTag(h) << kOffsetBits) | (offset + 1);
+      ++n.keys;
       return;
     }
-    if (s >> kOffsetBits == slotTag(h) && sameName(keyAt((s & kOffsetMask) - 1), keyAt(offset))) return;
+    if (s >> kOffsetBits == slotTag(h) && sameName(keyAt((s & kOffsetMask) - 1), key)) return;
   }
 }
 
-// One pass over the bytes for the sections of one folded name; then its
-// keys go into a table twice their number, or more.
+// One pass over the bytes for the sections of one folded name.
 ProfileFile::Name ProfileFile::indexName(const std::string& folded) const {
   Name n;
-  std::vector<std::pair<std::uint64_t, std::size_t>> keys;  // hash, line start
   bool inside = false;
   bool inFirst = false;
   std::size_t afterLastText = 0;  // where the line after the last non-blank one starts
@@ -263,13 +272,9 @@ ProfileFile::Name ProfileFile::indexName(const std::string& folded) const {
     }
     if (!inside) continue;
     if (inFirst && !trim(line).empty()) afterLastText = next;
-    if (const auto e = entry(line)) keys.emplace_back(hashFolded(e->key), start);
+    if (const auto e = entry(line)) addKey(n, start, e->key);
   }
   if (inFirst) n.insertAt = afterLastText;
-  if (!keys.empty()) {
-    n.table.assign(std::bit_ceil(keys.size() * 2), 0);
-    for (const auto& [h, start] : keys) addKey(n, h, start);
-  }
   return n;
 }
 

@@ -70,6 +70,7 @@ class ProfileFile {
     // open-addressing table of (offset + 1) in the low 48 bits and 16 bits of
     // the hash above them; 0 is a free slot.
     std::vector<std::uint64_t> table;
+    std::size_t keys = 0;
     // Keys of the lines set() added, folded.
     std::map<std::string, Added> added;
   };
@@ -81,7 +82,7 @@ class ProfileFile {
   Name& name(std::string_view cp1251) const;
   Name indexName(const std::string& folded) const;
   std::optional<std::size_t> findKey(const Name& n, std::string_view foldedKey) const;
-  void addKey(Name& n, std::uint64_t hash, std::size_t offset) const;
+  void addKey(Name& n, std::size_t offset, std::string_view key) const;
   std::string_view keyAt(std::size_t offset) const;
   std::string_view lineAt(std::size_t offset) const;
   std::string& addedLine(const Added& a);
