@@ -1,5 +1,9 @@
 #include "projectfiles/OpenSave.h"
 
+#include <new>
+#include <optional>
+#include <utility>
+
 #include "calculation/Numbers.h"
 #include "mainwindow/Bal.h"
 #include "projectfiles/Cp1251.h"
@@ -178,9 +182,14 @@ void zapisatProekt(Bal& bal, ProfileFile& file) {
 }
 
 void prochitatProekt(Bal& bal, const ProfileFile& file) {
+  // Every value is taken from the file before the window changes, so that a
+  // file there is no memory for leaves the window as it was.
+  std::array<std::optional<std::string>, kKluchei> values;
+  for (int key = 1; key <= kKluchei; ++key)
+    values[static_cast<std::size_t>(key - 1)] = file.get(kSekciaProekta, klyuch(key));
   const auto polya = polyaProekta(bal.op);
   const auto read = [&](int key, std::string_view deflt = "0") {
-    const auto v = file.get(kSekciaProekta, klyuch(key));
+    const auto& v = values[static_cast<std::size_t>(key - 1)];
     return v ? *v : std::string(deflt);
   };
   const auto load = [&](int first, int last) {
@@ -214,12 +223,17 @@ bool SaveRaschetFile(Bal& bal, const std::string& path) {
 }
 
 bool OpenRaschetFile(Bal& bal, const std::string& path) {
-  const auto bytes = readWholeFile(path);
-  if (!bytes) return false;
-  const ProfileFile file = ProfileFile::parse(*bytes);
-  if (!file.hasSection(kSekciaProekta)) return false;
-  prochitatProekt(bal, file);
-  return true;
+  try {
+    auto bytes = readWholeFile(path);
+    if (!bytes) return false;
+    const ProfileFile file = ProfileFile::parse(std::move(*bytes));
+    if (!file.hasSection(kSekciaProekta)) return false;
+    prochitatProekt(bal, file);
+    return true;
+  } catch (const std::bad_alloc&) {
+    // Too large for the memory left: refused like a file that cannot be read.
+    return false;
+  }
 }
 
 bool SaveRaschet(Bal& bal, const std::string& nameFile) {

@@ -15,7 +15,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,11 +27,17 @@
 
 namespace kalteron {
 
+// The file is kept as the bytes read plus the changes made to them, so that
+// opening and saving cost time and memory in proportion to the file, whatever
+// it holds: a section name is looked up by one pass over the bytes, the first
+// time it is asked for, which notes where its first section ends and indexes
+// its keys; every later get and set finds a key through that index.
 class ProfileFile {
  public:
   ProfileFile() = default;
-  // Splits the file's bytes into lines (CR LF or LF).
+  // Takes the file's bytes; lines end with CR LF or LF.
   static ProfileFile parse(std::string_view bytes);
+  static ProfileFile parse(std::string&& bytes);
   // The lines joined with CR LF, each line ended.
   std::string bytes() const;
 
@@ -40,16 +48,55 @@ class ProfileFile {
   // Stores a UTF-8 value under the key.
   void set(std::string_view section, std::string_view key, std::string_view value);
 
-  const std::vector<std::string>& lines() const { return lines_; }
+  // The lines as bytes() writes them, without their ends.
+  std::vector<std::string> lines() const;
 
  private:
-  struct Range {
-    std::size_t header;  // index of the section line
-    std::size_t end;     // one past its last line
+  // A line that set() added: inserted_[at][index], or appended_[at].lines[index].
+  struct Added {
+    bool appended = false;
+    std::size_t at = 0;
+    std::size_t index = 0;
   };
-  std::vector<Range> sections(std::string_view folded) const;
+  // What one pass over the bytes found for one section name.
+  struct Name {
+    bool present = false;
+    // Where a key new to every section of the name goes: before the line of
+    // the bytes starting at `insertAt` (their size: after the last line), or,
+    // for a section that set() appended, at the end of appended_[group].
+    std::size_t insertAt = 0;
+    std::optional<std::size_t> group;
+    // The first line of each key in the bytes, by the key's folded bytes: an
+    // open-addressing table of (offset + 1) in the low 48 bits and 16 bits of
+    // the hash above them; 0 is a free slot.
+    std::vector<std::uint64_t> table;
+    std::size_t keys = 0;
+    // Keys of the lines set() added, folded.
+    std::map<std::string, Added> added;
+  };
+  struct AppendedSection {
+    std::string header;
+    std::vector<std::string> lines;
+  };
 
-  std::vector<std::string> lines_;  // Windows-1251, without line ends
+  Name& name(std::string_view cp1251) const;
+  Name indexName(const std::string& folded) const;
+  std::optional<std::size_t> findKey(const Name& n, std::string_view foldedKey) const;
+  void addKey(Name& n, std::size_t offset, std::string_view key) const;
+  std::string_view keyAt(std::size_t offset) const;
+  std::string_view lineAt(std::size_t offset) const;
+  std::string& addedLine(const Added& a);
+  const std::string& addedLine(const Added& a) const;
+  // Replaces the key's line or adds it, where the lines as they read now put it.
+  void setIndexed(const std::string& section, const std::string& key, std::string line);
+  // Takes what bytes() writes as the bytes read, the changes and index dropped.
+  void flatten();
+
+  std::string text_;                                          // Windows-1251, as read
+  std::map<std::size_t, std::string> replaced_;               // line start -> the line now
+  std::map<std::size_t, std::vector<std::string>> inserted_;  // before the line starting there
+  std::vector<AppendedSection> appended_;                     // after every line of the bytes
+  mutable std::map<std::string, Name> names_;                 // by folded section name
 };
 
 // Reads the file (none yet counts as empty), lets `edit` change it and writes

@@ -14,9 +14,9 @@
 
 namespace kalteron {
 
-// The largest file read: 256 MiB. A project holds a few kilobytes; anything
+// The largest file read: 16 MiB. A project holds a few kilobytes; anything
 // this large is not one, and reading it would only exhaust the memory.
-inline constexpr std::size_t kMaxFileBytes = std::size_t{256} << 20;
+inline constexpr std::size_t kMaxFileBytes = std::size_t{16} << 20;
 
 enum class ReadOutcome {
   Read,     // a regular file, read whole

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <fstream>
 #include <functional>
 
 #include "ProjectTestKit.h"
+#include "projectfiles/WholeFile.h"
 
 using namespace kalteron;
 using namespace kalteron::test;
@@ -187,6 +192,75 @@ TEST_F(ProjectTest, NewProject) {
   for (const auto& [name, value] : expect) EXPECT_EQ(tekst(b, name), value) << name;
   EXPECT_TRUE(b.ProduktText3.visible());
   EXPECT_FALSE(b.op.ClickTemperaturaVozduh.enabled());
+}
+
+// Limits the address space of the process to what it uses now and `room`
+// more bytes.
+bool limitMemory(std::size_t room) {
+  std::ifstream statm("/proc/self/statm");
+  std::size_t pages = 0;
+  if (!(statm >> pages)) return false;
+  rlimit r{};
+  r.rlim_cur = r.rlim_max = pages * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE)) + room;
+  return ::setrlimit(RLIMIT_AS, &r) == 0;
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
+// The largest file read, a project behind blank lines, opens and saves with
+// little more memory than its bytes; with less it is refused and stays as it
+// was, and the program goes on.
+TEST_F(ProjectTest, ALargeFileNeedsLittleMoreMemoryThanItsBytes) {
+  if (kSanitized) GTEST_SKIP() << "the sanitizers reserve address space of their own";
+  const std::string path = proekt({{1, "Иванов"}}, {}, "big") + ".klt";
+  ASSERT_TRUE(OpenRaschetFile(bal, path));
+  const std::string project = *readWholeFile(path);
+  std::string big;
+  for (std::size_t n = (kMaxFileBytes - project.size()) / 2; n > 0; --n) big += "\r\n";
+  big += project;
+  ASSERT_TRUE(writeWholeFile(path, big));
+
+  constexpr std::size_t MiB = std::size_t{1} << 20;
+  struct Case {
+    const char* what;
+    bool save;
+    std::size_t room;
+    bool done;
+  };
+  const Case cases[] = {
+      {"opened", false, 64 * MiB, true},
+      {"refused", false, 4 * MiB, false},
+      {"saved", true, 96 * MiB, true},
+      {"not saved", true, 4 * MiB, false},
+  };
+  for (const Case& c : cases) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      if (!limitMemory(c.room)) ::_exit(2);
+      try {
+        const bool done =
+            c.save ? SaveRaschetFile(bal, path) : OpenRaschetFile(bal, path) && bal.op.ClickZakazsik.text() == "Иванов";
+        ::_exit(done ? 1 : 0);
+      } catch (...) {
+        ::_exit(3);  // what would have ended the program
+      }
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status)) << c.what << ": ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), c.done ? 1 : 0) << c.what << " (2: no limit set, 3: an exception escaped)";
+    EXPECT_TRUE(readWholeFile(path) == big) << c.what;
+  }
 }
 
 }  // namespace
