@@ -4,6 +4,7 @@
 #include <cmath>
 #include <span>
 
+#include "calculation/Komponenty.h"
 #include "calculation/Numbers.h"
 
 namespace kalteron {
@@ -97,9 +98,10 @@ void RaschetVse(Kamera& k) {
   st.gKameraDlina = chislo(op.ClickKameraDlina);
   st.gKameraVisota = chislo(op.ClickKameraVisota);
 
-  // 3. Volume and floor area.
-  st.gKameraObiem = st.gKameraDlina * st.gKameraSirina * st.gKameraVisota;
-  st.gKameraPlosad = st.gKameraDlina * st.gKameraSirina;
+  // 3. Volume and floor area; one beyond the single-precision range counts 0,
+  // as the window shows it.
+  st.gKameraObiem = konechnoe(st.gKameraDlina * st.gKameraSirina * st.gKameraVisota);
+  st.gKameraPlosad = konechnoe(st.gKameraDlina * st.gKameraSirina);
   k.rez.ClickKameraObiem.setText(format00(st.gKameraObiem));
   k.rez.ClickKameraPlosad.setText(format00(st.gKameraPlosad));
 

@@ -120,6 +120,30 @@ TEST(Rules, NoNanWhateverTheNumbers) {
   }
 }
 
+TEST(Rules, AVolumeOrAreaBeyondTheRangeCountsNothing) {
+  struct Sluchai {
+    const char* dlina;
+    const char* sirina;
+    const char* visota;
+    const char* obiem;
+    const char* plosad;
+  };
+  const std::string ogromnoe = "1" + std::string(34, '0');
+  for (const Sluchai& s : {Sluchai{"100000", "100000", ogromnoe.c_str(), "0,00", "10000000000,00"},
+                           Sluchai{ogromnoe.c_str(), ogromnoe.c_str(), "3", "0,00", "0,00"}}) {
+    SCOPED_TRACE(s.dlina);
+    Nastroiki n = kPolnaia;
+    n.insert(n.end(),
+             {{"ClickKameraDlina", s.dlina}, {"ClickKameraSirina", s.sirina}, {"ClickKameraVisota", s.visota}});
+    auto bal = poschitat(n);
+    EXPECT_TRUE(std::isfinite(bal->st.gKameraObiem));
+    EXPECT_TRUE(std::isfinite(bal->st.gKameraPlosad));
+    EXPECT_EQ(tekst(*bal, "ClickKameraObiem"), s.obiem);
+    EXPECT_EQ(tekst(*bal, "ClickKameraPlosad"), s.plosad);
+    bezNan(*bal);
+  }
+}
+
 TEST(Rules, HoursBelowATenthCountAsATenth) {
   for (const char* rejim : {"Хранение", "Охлаждение"}) {
     SCOPED_TRACE(rejim);
