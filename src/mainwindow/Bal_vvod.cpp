@@ -5,9 +5,9 @@
 #include <cstdint>
 
 #include "calculation/Numbers.h"
+#include "calculation/Utf8.h"
 #include "mainwindow/Bal.h"
 #include "mainwindow/PravilaPolei.h"
-#include "projectfiles/Cp1251.h"
 
 namespace kalteron {
 

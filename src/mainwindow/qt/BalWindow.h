@@ -106,10 +106,13 @@ class BalWindow : public QMainWindow {
   QRadioButton* option(QWidget* parent, OptionGroup& g, int index, const QString& text, QRect r);
   QPushButton* command(QWidget* parent, Widget& c, const QString& text, QRect r);
   void bindCommon(Control& c, QWidget* w);
+
+  // Input (BalVvod.cpp): what the user does with each widget reaches the
+  // model.
   void watch(Control& c, QWidget* w);
   void watchLineEdit(Control& c, QLineEdit* le);
-
-  // Events.
+  void watchList(ListBox& c, QComboBox* box);
+  void watchEdit(ComboBox& c, QComboBox* box);
   Control* controlOf(QObject* o) const;
   QWidget* focusWidgetOf(const Control* c) const;
   QLineEdit* lineEditOf(const Control* c) const;
