@@ -134,6 +134,9 @@ class Bal {
   // other control characters are dropped.
   void paste(std::string_view text);
   void textEdited(const std::string& text, int cursor);
+  // The widget brought back an earlier text of the field (undo, redo): the
+  // model held it once and takes it as it is.
+  void textRestored(const std::string& text, int cursor);
   void setSelection(int start, int length);
   int selectionStart() const { return selStart_; }
   int selectionLength() const { return selLength_; }

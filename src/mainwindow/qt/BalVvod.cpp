@@ -1,10 +1,12 @@
 // How what the user does in the main window reaches the model: focus moves,
 // keys, a line edit's own edits, list picks, mouse entry into a text box. The
 // layout (BalWindow.cpp) builds the widgets and hands each one here.
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTimer>
 #include <algorithm>
@@ -17,6 +19,24 @@ namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 std::string u(const QString& s) { return s.toStdString(); }
+
+const std::string& tekst(const Control& c) { return static_cast<const TextField&>(c).text(); }
+
+// A line edit counts positions in UTF-16 units, the model in characters: a
+// character beyond the first 65536 is two units.
+int vSimvolah(const QString& t, int pos) {
+  int n = 0;
+  for (int i = 0; i < pos && i < t.size(); ++i)
+    if (!t.at(i).isLowSurrogate() || i == 0 || !t.at(i - 1).isHighSurrogate()) ++n;
+  return n;
+}
+
+int vEdinicah(const QString& t, int pos) {
+  int i = 0;
+  for (int n = 0; n < pos && i < t.size(); ++n)
+    i += t.at(i).isHighSurrogate() && i + 1 < t.size() && t.at(i + 1).isLowSurrogate() ? 2 : 1;
+  return i;
+}
 
 }  // namespace
 
@@ -32,17 +52,20 @@ void BalWindow::watchLineEdit(Control& c, QLineEdit* le) {
   le->installEventFilter(this);
   le->setAcceptDrops(false);
   // Whatever the widget puts in on its own (its context menu, the middle
-  // button, an input method, undo) reaches the model's key filter; a text set
-  // from outside (the accessibility interface) counts only in the field being
-  // edited.
+  // button, an input method) reaches the model's key filter; undo and redo
+  // bring back what the model held; a text set from outside (the box writing
+  // a picked item, the accessibility interface) is weighed once Qt is done.
   connect(le, &QLineEdit::textEdited, this, [this, &c, le] { widgetEdited(c, le); });
-  connect(le, &QLineEdit::textChanged, this, [this, &c, le] { widgetEdited(c, le); });
+  connect(le, &QLineEdit::textChanged, this, [this, &c, le] { widgetSet(c, le); });
   const auto selection = [this, &c, le] {
     if (syncing_ || bal_.focus() != &c) return;
-    if (le->hasSelectedText())
-      bal_.setSelection(le->selectionStart(), le->selectionLength());
-    else
-      bal_.setSelection(le->cursorPosition(), 0);
+    const QString t = le->text();
+    if (le->hasSelectedText()) {
+      const int start = vSimvolah(t, le->selectionStart());
+      bal_.setSelection(start, vSimvolah(t, le->selectionEnd()) - start);
+    } else {
+      bal_.setSelection(vSimvolah(t, le->cursorPosition()), 0);
+    }
   };
   connect(le, &QLineEdit::selectionChanged, this, selection);
   connect(le, &QLineEdit::cursorPositionChanged, this, selection);
@@ -107,8 +130,9 @@ QLineEdit* BalWindow::lineEditOf(const Control* c) const {
 
 namespace {
 
-// Marks the widgets' own signals, while the window shows the model, as no
-// user action.
+// Raises a flag for the length of a scope: the widgets' own signals while the
+// window shows the model are no user action (syncing_), an edit made by undo
+// or redo brings back a text the model held (vozvrat_).
 class Sinhron {
  public:
   explicit Sinhron(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
@@ -162,38 +186,87 @@ void BalWindow::syncFocus(bool selection) {
   if (QApplication::focusWidget() != w && w->isEnabled() && w->isVisibleTo(this)) w->setFocus(Qt::OtherFocusReason);
   if (selection) {
     if (QLineEdit* le = lineEditOf(f)) {
+      const QString t = le->text();
+      const int start = vEdinicah(t, bal_.selectionStart());
       if (bal_.selectionLength() > 0)
-        le->setSelection(bal_.selectionStart(), bal_.selectionLength());
+        le->setSelection(start, vEdinicah(t, bal_.selectionStart() + bal_.selectionLength()) - start);
       else
-        le->setCursorPosition(bal_.selectionStart());
+        le->setCursorPosition(start);
     }
   }
 }
 
-// A line edit changed its text by itself or was given one from outside.
-// In the field being edited the change goes through the model's key filter,
-// and where the filter refused something the field shows the model's text
-// again. Any other field keeps the model's text: it is shown again once Qt
-// is done with the widget (an editable box sets its line edit before it
-// reports the pick that may follow).
+// A line edit changed its text itself: a key let in, Delete, cut, paste, an
+// input method, undo or redo. In the field being edited what it put in goes
+// through the model's key filter (undo and redo bring back a text the model
+// held, taken as it is). Where the filter refused something the field shows
+// the model's text again, which also clears the widget's undo history, so
+// the refused text cannot come back; the caret goes where the model put it.
 void BalWindow::widgetEdited(Control& c, QLineEdit* le) {
   if (syncing_) return;
-  const std::string& model = static_cast<const TextField&>(c).text();
-  if (u(le->text()) == model) return;
+  const QString shown = le->text();
+  const std::string novy = u(shown);
+  if (novy == tekst(c)) return;
   if (bal_.focus() != &c) {
-    QTimer::singleShot(0, this, [this, &c, le] {
-      if (u(le->text()) != static_cast<const TextField&>(c).text()) pokazat(c);
-    });
+    widgetSet(c, le);
     return;
   }
-  act([&] { bal_.textEdited(u(le->text()), le->cursorPosition()); });
-  if (u(le->text()) != model) {
+  const int cursor = vSimvolah(shown, le->cursorPosition());
+  if (vozvrat_)
+    act([&] { bal_.textRestored(novy, cursor); });
+  else
+    act([&] { bal_.textEdited(novy, cursor); });
+  if (bal_.text() != novy) {
     pokazat(c);
     syncFocus(true);
   }
 }
 
+// A line edit was given a text from outside: an editable box writes the
+// picked item into it before it reports the pick, the accessibility
+// interface sets it. Nothing is decided before Qt is done with the widget: a
+// pick that follows puts its item into the model; otherwise the field being
+// edited takes the text as an edit of its own, and any other field shows the
+// model's text again.
+void BalWindow::widgetSet(Control& c, QLineEdit* le) {
+  if (syncing_ || u(le->text()) == tekst(c)) return;
+  QTimer::singleShot(0, le, [this, &c, le] {
+    if (u(le->text()) == tekst(c)) return;
+    if (bal_.focus() == &c)
+      widgetEdited(c, le);
+    else
+      pokazat(c);
+  });
+}
+
+// Undo and redo, by the keys or the context menu: the line edit brings back
+// one of its earlier texts.
+void BalWindow::vernut(QLineEdit* le, bool nazad) {
+  const Sinhron guard(vozvrat_);
+  if (nazad)
+    le->undo();
+  else
+    le->redo();
+}
+
+// The line edit's own context menu, its Undo and Redo going through vernut().
+void BalWindow::kontekstnoeMenu(QLineEdit* le, QPoint at) {
+  QMenu* menu = le->createStandardContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  for (QAction* a : menu->actions()) {
+    if (QObject::disconnect(a, SIGNAL(triggered()), le, SLOT(undo())))
+      connect(a, &QAction::triggered, le, [this, le] { vernut(le, true); });
+    else if (QObject::disconnect(a, SIGNAL(triggered()), le, SLOT(redo())))
+      connect(a, &QAction::triggered, le, [this, le] { vernut(le, false); });
+  }
+  menu->popup(at);
+}
+
 bool BalWindow::keyPress(QLineEdit* le, QKeyEvent* e) {
+  if (e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo)) {
+    vernut(le, e->matches(QKeySequence::Undo));
+    return true;
+  }
   if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
     act([&] { bal_.keyPress(Bal::kEnter); });
     return true;  // never inserted
@@ -289,6 +362,14 @@ bool BalWindow::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
       if (watched == klikUderzhan_) klikUderzhan_ = nullptr;
       break;
+    case QEvent::ContextMenu: {
+      // An editable box hands the menu key to its line edit past the filter.
+      QLineEdit* le = qobject_cast<QLineEdit*>(watched);
+      if (auto* box = qobject_cast<QComboBox*>(watched)) le = box->lineEdit();
+      if (le == nullptr || le->isReadOnly()) break;
+      kontekstnoeMenu(le, static_cast<QContextMenuEvent*>(event)->globalPos());
+      return true;
+    }
     case QEvent::KeyPress: {
       klikFokus_ = nullptr;
       auto* key = static_cast<QKeyEvent*>(event);

@@ -119,6 +119,9 @@ class BalWindow : public QMainWindow {
   bool keyPress(QLineEdit* le, QKeyEvent* e);
   bool optionKey(QRadioButton* b, QKeyEvent* e);
   void widgetEdited(Control& c, QLineEdit* le);
+  void widgetSet(Control& c, QLineEdit* le);
+  void vernut(QLineEdit* le, bool nazad);
+  void kontekstnoeMenu(QLineEdit* le, QPoint at);
   // Shows a control again whatever its revision (the model refused a change
   // the widget made).
   void pokazat(const Control& c);
@@ -135,6 +138,7 @@ class BalWindow : public QMainWindow {
   std::map<std::string, QPointer<QWidget>> windows_;
   QString licensePath_;
   bool syncing_ = false;
+  bool vozvrat_ = false;
   // The text box that a mouse press has just given the focus, and the one
   // whose press is being held: their caret stays where the entry step put it.
   const QObject* klikFokus_ = nullptr;
