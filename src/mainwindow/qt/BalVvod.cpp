@@ -347,20 +347,12 @@ bool BalWindow::eventFilter(QObject* watched, QEvent* event) {
       break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
+      // A line edit that never saw the press does not select on the drag
+      // that follows either.
       if (watched == klikFokus_) {
         klikFokus_ = nullptr;
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-          klikUderzhan_ = watched;
-          return true;
-        }
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) return true;
       }
-      break;
-    case QEvent::MouseMove:
-      // Nor does dragging on with the button held.
-      if (watched == klikUderzhan_) return true;
-      break;
-    case QEvent::MouseButtonRelease:
-      if (watched == klikUderzhan_) klikUderzhan_ = nullptr;
       break;
     case QEvent::ContextMenu: {
       // An editable box hands the menu key to its line edit past the filter.

@@ -139,10 +139,9 @@ class BalWindow : public QMainWindow {
   QString licensePath_;
   bool syncing_ = false;
   bool vozvrat_ = false;
-  // The text box that a mouse press has just given the focus, and the one
-  // whose press is being held: their caret stays where the entry step put it.
+  // The text box that a mouse press has just given the focus: its caret
+  // stays where the entry step put it.
   const QObject* klikFokus_ = nullptr;
-  const QObject* klikUderzhan_ = nullptr;
   bool firstShow_ = true;
   int lastRefresh_ = 0;
 };
