@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -51,6 +53,8 @@ struct ScriptedDialogs : FileDialogHost {
     return p;
   }
 };
+
+inline void whenShown(std::function<bool()> act);
 
 struct Harness {
   Bal bal;
@@ -99,10 +103,56 @@ struct Harness {
     }
   }
   void enter(const std::string& name) { QTest::keyClick(w(name), Qt::Key_Return); }
+  // Types each character through the top-level window, as the keyboard
+  // does; a character beyond 16 bits is one key.
+  void typeText(const QString& keys) {
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+      const qsizetype n = keys.at(i).isHighSurrogate() && i + 1 < keys.size() ? 2 : 1;
+      const QString c = keys.mid(i, n);
+      i += n - 1;
+      if (n == 1 && c.at(0).unicode() < 128) {
+        key(c.at(0).toLatin1());
+        continue;
+      }
+      QTest::sendKeyEvent(QTest::Press, window->windowHandle(), Qt::Key_unknown, c, Qt::NoModifier);
+      QTest::sendKeyEvent(QTest::Release, window->windowHandle(), Qt::Key_unknown, c, Qt::NoModifier);
+    }
+  }
   // Through the top-level window, so that Qt itself picks the receiver: the
   // focused widget for keys, the widget under the point for the mouse.
   void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(window->windowHandle(), k, m); }
   void key(char c, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(window->windowHandle(), c, m); }
+  // One notch of the wheel at a point of a widget, delivered as the window
+  // system delivers it (the widget under the pointer first, then its parents).
+  void wheel(QWidget* over, QPoint point, int delta) {
+    const QPointF at = QPointF(over->mapTo(window.get(), point));
+    QWheelEvent e(at, window->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&e);
+    QApplication::sendEvent(window->windowHandle(), &e);
+  }
+  // Opens a field's context menu with the right button and clicks the item
+  // that carries the shortcut of `k` (Undo, Redo, Paste).
+  bool contextMenu(const std::string& name, QKeySequence::StandardKey k) {
+    const QString shortcut = QLatin1Char('\t') + QKeySequence(k).toString(QKeySequence::NativeText);
+    bool clicked = false;
+    bool shown = false;
+    whenShown([&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu == nullptr) return false;
+      shown = true;
+      for (QAction* a : menu->actions()) {
+        if (!a->text().endsWith(shortcut) || !a->isEnabled()) continue;
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+        clicked = true;
+        return true;
+      }
+      menu->close();
+      return true;
+    });
+    click(name, {}, Qt::RightButton);
+    return QTest::qWaitFor([&] { return shown; }) && clicked;
+  }
   void click(const std::string& name, QPoint at = {}, Qt::MouseButton b = Qt::LeftButton) {
     QWidget* x = w(name);
     if (auto* box = qobject_cast<QComboBox*>(x); box != nullptr && box->isEditable()) x = box->lineEdit();

@@ -95,12 +95,14 @@ class Bal {
   //   in decimal fields). Enter is never inserted: where the field has an
   //   Enter target the model has already moved the focus, inside keyPress(),
   //   with the leave and entry steps run. After the widget changed its text
-  //   on its own (a key let in, Delete, cut, undo, its context menu, an input
+  //   on its own (a key let in, Delete, cut, its context menu, an input
   //   method) report it with textEdited(): what it inserted goes through the
   //   key filter, and where the filter refused something the view shows
-  //   text() again. Report cursor and selection moves with setSelection(), so
-  //   the length test and insertions see what the widget shows. Positions and
-  //   lengths count characters, not bytes.
+  //   text() again, with the caret at selectionStart(). Undo and redo bring
+  //   back a text the model held: report them with textRestored(). Report
+  //   cursor and selection moves with setSelection(), so the length test and
+  //   insertions see what the widget shows. Positions and lengths count
+  //   characters (code points), not bytes nor UTF-16 units.
   //   typeKey(ch) does both halves in the model (filter, then insertion at
   //   the model's selection); a view may use it instead of keyPress() and
   //   then copy text() and selection() back into the widget.
@@ -134,6 +136,9 @@ class Bal {
   // other control characters are dropped.
   void paste(std::string_view text);
   void textEdited(const std::string& text, int cursor);
+  // The widget brought back an earlier text of the field (undo, redo): the
+  // model held it once and takes it as it is.
+  void textRestored(const std::string& text, int cursor);
   void setSelection(int start, int length);
   int selectionStart() const { return selStart_; }
   int selectionLength() const { return selLength_; }

@@ -5,9 +5,9 @@
 #include <cstdint>
 
 #include "calculation/Numbers.h"
+#include "calculation/Utf8.h"
 #include "mainwindow/Bal.h"
 #include "mainwindow/PravilaPolei.h"
-#include "projectfiles/Cp1251.h"
 
 namespace kalteron {
 
@@ -252,11 +252,13 @@ void Bal::paste(std::string_view text) {
   }
 }
 
-// The widget changed its text on its own (Delete, cut, undo, its context
-// menu, a drop, an input method). What it removed is taken as it is; what it
-// put in goes through the key filter, as pasted at the place it went in: at
-// the selection the model knows when the new text fits around it, otherwise
-// between what the old and the new text share at both ends.
+// The widget changed its text on its own (Delete, cut, its context menu, an
+// input method). A removal alone is taken as it is. What it put in goes
+// through the key filter, as pasted over what it replaced at the place it
+// went in: at the selection the model knows when the new text fits around
+// it, otherwise between what the old and the new text share at both ends.
+// What it replaced goes with the first character the filter takes; when the
+// filter takes none, the text stays as it was.
 void Bal::textEdited(const std::string& text, int cursor) {
   const std::string* t = tekst(focus_);
   if (t == nullptr) return;
@@ -292,6 +294,12 @@ void Bal::textEdited(const std::string& text, int cursor) {
   paste(inserted);
   // Taken whole: the caret stays where the widget put it.
   if (this->text() == text) setSelection(cursor, 0);
+}
+
+void Bal::textRestored(const std::string& text, int cursor) {
+  if (pole(focus_) == nullptr) return;
+  zapisat(*focus_, text);
+  setSelection(cursor, 0);
 }
 
 void Bal::setSelection(int start, int length) {

@@ -19,7 +19,4 @@ std::string cp1251ToUtf8(std::string_view bytes);
 // letter case.
 std::string asciiLower(std::string_view text);
 
-// Whether a byte of UTF-8 text continues a character rather than starting one.
-inline bool prodolzhenieUtf8(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
 }  // namespace kalteron

@@ -1,5 +1,6 @@
 #include "projectfiles/ProjectCommands.h"
 
+#include "calculation/Utf8.h"
 #include "mainwindow/Bal.h"
 #include "projectfiles/Cp1251.h"
 #include "projectfiles/OpenSave.h"

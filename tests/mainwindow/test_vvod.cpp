@@ -309,7 +309,8 @@ TEST_F(BalTest, PasteAndWidgetEdits) {
 }
 
 // Whatever the widget put in on its own meets the key filter at the place it
-// went in; what it removed is taken as it is.
+// went in; a removal alone is taken as it is, what an insertion replaced goes
+// only with a character the filter takes.
 TEST_F(BalTest, WidgetEditsMeetTheFilter) {
   struct Case {
     const char* field;
@@ -319,12 +320,14 @@ TEST_F(BalTest, WidgetEditsMeetTheFilter) {
     const char* after;
   };
   const Case cases[] = {
-      {"ClickKameraDlina", "12", 1, 0, "1a9.52", "19,52"},    // at the caret, "." as ","
-      {"ClickKameraDlina", "12", 0, 2, "7x", "7"},            // over the selection
-      {"ClickKameraDlina", "1,5", 3, 0, "1,25", "1,25"},      // elsewhere than the caret
-      {"ClickKameraDlina", "123456", 0, 6, "7", "123456"},    // a full field refuses
-      {"ClickKameraDlina", "123", 1, 0, "13", "13"},          // a deletion
-      {"ClickTemperaturaStenaA", "-5", 2, 0, "-5-é", "-5-"},  // S takes "-" anywhere
+      {"ClickKameraDlina", "12", 1, 0, "1a9.52", "19,52"},        // at the caret, "." as ","
+      {"ClickKameraDlina", "12", 0, 2, "7x", "7"},                // over the selection
+      {"ClickKameraDlina", "1,5", 3, 0, "1,25", "1,25"},          // elsewhere than the caret
+      {"ClickKameraDlina", "123456", 0, 6, "7", "123456"},        // a full field refuses
+      {"ClickKameraDlina", "123", 1, 0, "13", "13"},              // a deletion
+      {"ClickTolcinaSteniStenaA", "1234", 1, 2, "1xy4", "1234"},  // nothing taken, nothing removed
+      {"ClickTolcinaSteniStenaA", "222", 0, 0, "23222", "2222"},  // at the caret, not where the texts differ
+      {"ClickTemperaturaStenaA", "-5", 2, 0, "-5-é", "-5-"},      // S takes "-" anywhere
       {"ClickZakazsik", "ООО", 3, 0, "ООО \"Иней\"", "ООО Иней"},
       {"ClickKontakt", "а", 1, 0, "аж\tб", "ажб"},  // no control characters
   };

@@ -4,14 +4,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -31,7 +28,6 @@ namespace kalteron::qt {
 namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
-std::string u(const QString& s) { return s.toStdString(); }
 
 // Back colours: the button face stands for the style's own colour.
 void applyBackColor(QWidget* w, std::uint32_t rgb, QPalette::ColorRole role) {
@@ -156,32 +152,6 @@ QLabel* BalWindow::label(QWidget* parent, Label& c, QRect r, QWidget* buddy, boo
   return l;
 }
 
-void BalWindow::watch(Control& c, QWidget* w) {
-  controlOf_[w] = &c;
-  w->installEventFilter(this);
-}
-
-void BalWindow::watchLineEdit(Control& c, QLineEdit* le) {
-  controlOf_[le] = &c;
-  le->installEventFilter(this);
-  le->setAcceptDrops(false);
-  // Whatever the widget puts in on its own (its context menu, the middle
-  // button, an input method, undo) reaches the model's key filter; a text set
-  // from outside (the accessibility interface) counts only in the field being
-  // edited.
-  connect(le, &QLineEdit::textEdited, this, [this, &c, le] { widgetEdited(c, le); });
-  connect(le, &QLineEdit::textChanged, this, [this, &c, le] { widgetEdited(c, le); });
-  const auto selection = [this, &c, le] {
-    if (syncing_ || bal_.focus() != &c) return;
-    if (le->hasSelectedText())
-      bal_.setSelection(le->selectionStart(), le->selectionLength());
-    else
-      bal_.setSelection(le->cursorPosition(), 0);
-  };
-  connect(le, &QLineEdit::selectionChanged, this, selection);
-  connect(le, &QLineEdit::cursorPositionChanged, this, selection);
-}
-
 QLineEdit* BalWindow::text(QWidget* parent, TextBox& c, QRect r, const QString& accessible) {
   auto* le = new QLineEdit(parent);
   le->setObjectName(q(c.name()));
@@ -226,16 +196,7 @@ QComboBox* BalWindow::list(QWidget* parent, ListBox& c, QRect r, const QString& 
   box->setAccessibleName(accessible);
   box->setMaxVisibleItems(20);
   widgetOf_[c.name()] = box;
-  watch(c, box);
-  const auto pick = [this, &c, box](int index) {
-    if (syncing_) return;
-    act([&] { bal_.pickItem(c, index); });
-    pokazat(c);  // the model may have refused the pick
-  };
-  connect(box, &QComboBox::activated, this, pick);
-  connect(box, &QComboBox::currentIndexChanged, this, [&c, pick](int index) {
-    if (index != c.listIndex()) pick(index);
-  });
+  watchList(c, box);
   binder_.add(c, [this, box, &c] {
     const QSignalBlocker block(box);
     const auto& items = c.items();
@@ -262,25 +223,7 @@ QComboBox* BalWindow::edit(QWidget* parent, ComboBox& c, QRect r, const QString&
   box->setAccessibleName(accessible);
   box->setMaxVisibleItems(20);
   widgetOf_[c.name()] = box;
-  watch(c, box);
-  watchLineEdit(c, box->lineEdit());
-  // A pick from the list, by the mouse, the keyboard or from outside the
-  // window (the accessibility interface picks without giving the box the
-  // focus): the box takes the focus as a mouse pick gives it. Qt also reports
-  // a typed text that equals an item as picked when the box loses the focus;
-  // that is no pick (the model holds that text already), and running it
-  // would pull the focus back into the box.
-  const auto pick = [this, &c, box](int index) {
-    if (syncing_ || index < 0) return;
-    if (!box->hasFocus() && box->itemText(index) == q(c.text())) return;
-    act([&] { bal_.pickItem(c, index); });
-    pokazat(c);
-    syncFocus(true);
-  };
-  connect(box, &QComboBox::activated, this, pick);
-  connect(box, &QComboBox::currentIndexChanged, this, [box, pick](int index) {
-    if (!box->hasFocus()) pick(index);  // with the focus, activated follows
-  });
+  watchEdit(c, box);
   binder_.add(c, [box, &c] {
     const QSignalBlocker block(box);
     if (box->count() != static_cast<int>(c.items().size())) {
@@ -739,232 +682,6 @@ void BalWindow::buildTabOrder() {
 QWidget* BalWindow::widget(const std::string& name) const {
   const auto it = widgetOf_.find(name);
   return it == widgetOf_.end() ? nullptr : it->second;
-}
-
-Control* BalWindow::controlOf(QObject* o) const {
-  const auto it = controlOf_.find(o);
-  return it == controlOf_.end() ? nullptr : it->second;
-}
-
-QWidget* BalWindow::focusWidgetOf(const Control* c) const {
-  if (c == nullptr) return nullptr;
-  if (const auto* g = dynamic_cast<const OptionGroup*>(c)) return widget(g->buttonName(std::max(0, g->selected())));
-  return widget(c->name());
-}
-
-QLineEdit* BalWindow::lineEditOf(const Control* c) const {
-  QWidget* w = focusWidgetOf(c);
-  if (auto* le = qobject_cast<QLineEdit*>(w)) return le;
-  if (auto* box = qobject_cast<QComboBox*>(w)) return box->lineEdit();
-  return nullptr;
-}
-
-// ---- events -------------------------------------------------------------------
-
-namespace {
-
-// Marks the widgets' own signals, while the window shows the model, as no
-// user action.
-class Sinhron {
- public:
-  explicit Sinhron(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
-  ~Sinhron() { flag_ = old_; }
-  Sinhron(const Sinhron&) = delete;
-  Sinhron& operator=(const Sinhron&) = delete;
-
- private:
-  bool& flag_;
-  bool old_;
-};
-
-// Whether a line edit would insert the text of this key: the characters
-// that reach a field with Alt, AltGr or no modifier at all. Ctrl and
-// Ctrl+Shift are shortcuts (copy, select all, undo).
-bool vstavlyaetTekst(const QKeyEvent* e) {
-  const QString t = e->text();
-  if (t.isEmpty()) return false;
-  const QChar c = t.at(0);
-  if (c.category() == QChar::Other_Format) return true;
-  const Qt::KeyboardModifiers m = e->modifiers() & ~Qt::KeypadModifier;
-  if (m == Qt::ControlModifier || m == (Qt::ControlModifier | Qt::ShiftModifier)) return false;
-  return c.isPrint() || c.category() == QChar::Other_PrivateUse ||
-         (c.isHighSurrogate() && t.size() > 1 && t.at(1).isLowSurrogate());
-}
-
-}  // namespace
-
-void BalWindow::act(const std::function<void()>& action) {
-  const Control* before = bal_.focus();
-  action();
-  {
-    const Sinhron guard(syncing_);
-    lastRefresh_ = binder_.refresh();
-  }
-  syncFocus(bal_.focus() != before);
-}
-
-void BalWindow::pokazat(const Control& c) {
-  const Sinhron guard(syncing_);
-  binder_.apply(c);
-}
-
-// Puts the window's focus where the model has it and, after a focus move,
-// shows the model's selection in the field.
-void BalWindow::syncFocus(bool selection) {
-  Control* f = bal_.focus();
-  QWidget* w = focusWidgetOf(f);
-  if (w == nullptr) return;
-  const Sinhron guard(syncing_);
-  if (QApplication::focusWidget() != w && w->isEnabled() && w->isVisibleTo(this)) w->setFocus(Qt::OtherFocusReason);
-  if (selection) {
-    if (QLineEdit* le = lineEditOf(f)) {
-      if (bal_.selectionLength() > 0)
-        le->setSelection(bal_.selectionStart(), bal_.selectionLength());
-      else
-        le->setCursorPosition(bal_.selectionStart());
-    }
-  }
-}
-
-// A line edit changed its text by itself or was given one from outside.
-// In the field being edited the change goes through the model's key filter,
-// and where the filter refused something the field shows the model's text
-// again. Any other field keeps the model's text: it is shown again once Qt
-// is done with the widget (an editable box sets its line edit before it
-// reports the pick that may follow).
-void BalWindow::widgetEdited(Control& c, QLineEdit* le) {
-  if (syncing_) return;
-  const std::string& model = static_cast<const TextField&>(c).text();
-  if (u(le->text()) == model) return;
-  if (bal_.focus() != &c) {
-    QTimer::singleShot(0, this, [this, &c, le] {
-      if (u(le->text()) != static_cast<const TextField&>(c).text()) pokazat(c);
-    });
-    return;
-  }
-  act([&] { bal_.textEdited(u(le->text()), le->cursorPosition()); });
-  if (u(le->text()) != model) {
-    pokazat(c);
-    syncFocus(true);
-  }
-}
-
-bool BalWindow::keyPress(QLineEdit* le, QKeyEvent* e) {
-  if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-    act([&] { bal_.keyPress(Bal::kEnter); });
-    return true;  // never inserted
-  }
-  if (e->key() == Qt::Key_Backspace) {
-    Bal::KeyAnswer a;
-    act([&] { a = bal_.keyPress(Bal::kBackspace); });
-    return !a.accepted;
-  }
-  // Keys without a character (arrows, Delete, Home), control keys (Tab moves
-  // the focus, Escape) and shortcuts go to the field as they are; their
-  // edits (a paste among them) come back through textEdited.
-  if (!vstavlyaetTekst(e)) return false;
-  const QString typed = e->text();
-  // Several characters at once go in and meet the filter through textEdited.
-  if (typed.size() != 1 && !(typed.size() == 2 && typed.at(0).isHighSurrogate())) return false;
-  Bal::KeyAnswer a;
-  act([&] { a = bal_.keyPress(u(typed)); });
-  if (!a.accepted) return true;
-  if (a.text == u(typed)) return false;
-  le->insert(q(a.text));  // "." typed as ","
-  return true;
-}
-
-// Arrow keys move within a group of option buttons, in either direction and
-// round, and select the button they land on as a click does.
-bool BalWindow::optionKey(QRadioButton* b, QKeyEvent* e) {
-  int step = 0;
-  switch (e->key()) {
-    case Qt::Key_Down:
-    case Qt::Key_Right:
-      step = 1;
-      break;
-    case Qt::Key_Up:
-    case Qt::Key_Left:
-      step = -1;
-      break;
-    default:
-      return false;
-  }
-  if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-  QList<QRadioButton*> group;
-  for (QObject* o : b->parentWidget()->children())
-    if (auto* r = qobject_cast<QRadioButton*>(o); r != nullptr && r->isEnabled() && r->isVisibleTo(this))
-      group.push_back(r);
-  const qsizetype n = group.size();
-  const qsizetype at = group.indexOf(b);
-  if (n < 2 || at < 0) return true;
-  QRadioButton* next = group.at((at + step + n) % n);
-  next->click();
-  next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-  return true;
-}
-
-bool BalWindow::eventFilter(QObject* watched, QEvent* event) {
-  Control* c = controlOf(watched);
-  if (c == nullptr) return QMainWindow::eventFilter(watched, event);
-
-  switch (event->type()) {
-    case QEvent::FocusIn: {
-      // Only a real move between controls of the window runs the leave and
-      // entry steps: not the window being activated, not a popup closing.
-      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-      if (syncing_ || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
-      if (bal_.focus() == c) break;
-      // The widget takes the focus its own way first (a line edit selects
-      // its text on Tab); the model's entry step then has the last word.
-      watched->event(event);
-      act([&] { bal_.setFocus(*c); });
-      syncFocus(true);
-      // A click that brought the focus into a text box leaves its whole text
-      // selected: the press that follows must not put the caret down.
-      if (reason == Qt::MouseFocusReason && c->kind() == Kind::T && bal_.focus() == c) klikFokus_ = watched;
-      return true;
-    }
-    case QEvent::FocusOut:
-      klikFokus_ = nullptr;
-      break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-      if (watched == klikFokus_) {
-        klikFokus_ = nullptr;
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-          klikUderzhan_ = watched;
-          return true;
-        }
-      }
-      break;
-    case QEvent::MouseMove:
-      // Nor does dragging on with the button held.
-      if (watched == klikUderzhan_) return true;
-      break;
-    case QEvent::MouseButtonRelease:
-      if (watched == klikUderzhan_) klikUderzhan_ = nullptr;
-      break;
-    case QEvent::KeyPress: {
-      klikFokus_ = nullptr;
-      auto* key = static_cast<QKeyEvent*>(event);
-      if (auto* radio = qobject_cast<QRadioButton*>(watched)) return optionKey(radio, key);
-      QLineEdit* le = qobject_cast<QLineEdit*>(watched);
-      if (auto* box = qobject_cast<QComboBox*>(watched)) le = box->lineEdit();
-      if (le == nullptr || le->isReadOnly()) break;
-      if (bal_.focus() != c) {
-        // Keys reach a field the model does not know as focused (the window
-        // was never activated): the field takes the focus first.
-        act([&] { bal_.setFocus(*c); });
-        syncFocus(true);
-        if (bal_.focus() != c) return true;
-      }
-      return keyPress(le, key);
-    }
-    default:
-      break;
-  }
-  return QMainWindow::eventFilter(watched, event);
 }
 
 // ---- windows ------------------------------------------------------------------

@@ -106,16 +106,22 @@ class BalWindow : public QMainWindow {
   QRadioButton* option(QWidget* parent, OptionGroup& g, int index, const QString& text, QRect r);
   QPushButton* command(QWidget* parent, Widget& c, const QString& text, QRect r);
   void bindCommon(Control& c, QWidget* w);
+
+  // Input (BalVvod.cpp): what the user does with each widget reaches the
+  // model.
   void watch(Control& c, QWidget* w);
   void watchLineEdit(Control& c, QLineEdit* le);
-
-  // Events.
+  void watchList(ListBox& c, QComboBox* box);
+  void watchEdit(ComboBox& c, QComboBox* box);
   Control* controlOf(QObject* o) const;
   QWidget* focusWidgetOf(const Control* c) const;
   QLineEdit* lineEditOf(const Control* c) const;
   bool keyPress(QLineEdit* le, QKeyEvent* e);
   bool optionKey(QRadioButton* b, QKeyEvent* e);
   void widgetEdited(Control& c, QLineEdit* le);
+  void widgetSet(Control& c, QLineEdit* le);
+  void vernut(QLineEdit* le, bool nazad);
+  void kontekstnoeMenu(QLineEdit* le, QPoint at);
   // Shows a control again whatever its revision (the model refused a change
   // the widget made).
   void pokazat(const Control& c);
@@ -132,10 +138,10 @@ class BalWindow : public QMainWindow {
   std::map<std::string, QPointer<QWidget>> windows_;
   QString licensePath_;
   bool syncing_ = false;
-  // The text box that a mouse press has just given the focus, and the one
-  // whose press is being held: their caret stays where the entry step put it.
+  bool vozvrat_ = false;
+  // The text box that a mouse press has just given the focus: its caret
+  // stays where the entry step put it.
   const QObject* klikFokus_ = nullptr;
-  const QObject* klikUderzhan_ = nullptr;
   bool firstShow_ = true;
   int lastRefresh_ = 0;
 };

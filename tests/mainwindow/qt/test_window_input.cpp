@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -293,6 +294,112 @@ class WindowInput : public QObject {
     QCOMPARE(h.edit("ClickKameraDlina")->text(), QString(","));
   }
 
+  // Editing scripts run through the window's own key, clipboard, input
+  // method and context-menu paths. "=text" expects the field and the model
+  // to hold that text, "sel=text" the field to show that much selected.
+  void editingKeepsFieldAndModelTogether_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QStringList>("script");
+    const QString smile = QString::fromUtf8("😀");
+    const QString two = smile + smile;
+    QTest::newRow("undo and redo over a typed value")
+        << "ClickTemperaturaStenaA"
+        << QStringList{"ctrl+a", "type:-123", "=-123", "ctrl+z", "=32", "ctrl+shift+z", "=-123", "ctrl+z", "=32"};
+    QTest::newRow("undo of a Delete in a full field")
+        << "ClickKameraDlina" << QStringList{"type:123456.", "=123456,", "home",         "delete", "=23456,",
+                                             "ctrl+z",       "=123456,", "ctrl+shift+z", "=23456,"};
+    QTest::newRow("undo and redo from the context menu")
+        << "ClickTemperaturaStenaA"
+        << QStringList{"ctrl+a", "type:-123", "menu:undo", "=32", "menu:redo", "=-123", "ctrl+z", "=32"};
+    QTest::newRow("a refused paste shows the model's text and cannot be undone into view")
+        << "ClickTolcinaSteniStenaA"
+        << QStringList{"type:1234", "home",   "right", "shift+right",  "shift+right", "paste:xy",
+                       "=1234",     "ctrl+z", "=1234", "ctrl+shift+z", "=1234"};
+    QTest::newRow("a paste goes in at the selection first")
+        << "ClickTolcinaSteniStenaA" << QStringList{"type:222", "home", "paste:23", "=2222"};
+    QTest::newRow("the caret stays after a partly refused paste")
+        << "ClickZakazsik"
+        << QStringList{"ctrl+a", "type:abcd", "home", "right", "right", "paste:x:y", "=abxycd", "type:Q", "=abxyQcd"};
+    QTest::newRow("the caret stays after partly refused input method text")
+        << "ClickZakazsik"
+        << QStringList{"ctrl+a", "type:abcd", "home", "right", "right", "im:x/y", "=abxycd", "type:Q", "=abxyQcd"};
+    QTest::newRow("the caret stays after a context-menu paste")
+        << "ClickZakazsik" << QStringList{"ctrl+a",          "type:abcd", "home",   "right",   "right",
+                                          "menu:paste:x\"y", "=abxycd",   "type:Q", "=abxyQcd"};
+    QTest::newRow("characters beyond 16 bits: entering selects them all")
+        << "ClickZakazsik"
+        << QStringList{"paste:" + two + "ab", "=" + two + "ab", "tab", "backtab", "sel=" + two + "ab", "type:z", "=z"};
+    QTest::newRow("characters beyond 16 bits: edits land where the caret is") << "ClickZakazsik"
+                                                                              << QStringList{"paste:" + two + "aa",
+                                                                                             "end",
+                                                                                             "left",
+                                                                                             "paste:a:",
+                                                                                             "=" + two + "aaa",
+                                                                                             "type:Q",
+                                                                                             "=" + two + "aaQa",
+                                                                                             "home",
+                                                                                             "right",
+                                                                                             "type:" + smile,
+                                                                                             "=" + two + smile + "aaQa",
+                                                                                             "backspace",
+                                                                                             "=" + two + "aaQa",
+                                                                                             "shift+end",
+                                                                                             "sel=" + smile + "aaQa",
+                                                                                             "type:z",
+                                                                                             "=" + smile + "z"};
+  }
+  void editingKeepsFieldAndModelTogether() {
+    QFETCH(QString, field);
+    QFETCH(QStringList, script);
+    const std::string name = field.toStdString();
+    Harness h;
+    h.focus(name);
+    QLineEdit* le = h.edit(name);
+    static const std::map<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys = {
+        {"home", {Qt::Key_Home, Qt::NoModifier}},
+        {"end", {Qt::Key_End, Qt::NoModifier}},
+        {"left", {Qt::Key_Left, Qt::NoModifier}},
+        {"right", {Qt::Key_Right, Qt::NoModifier}},
+        {"delete", {Qt::Key_Delete, Qt::NoModifier}},
+        {"backspace", {Qt::Key_Backspace, Qt::NoModifier}},
+        {"tab", {Qt::Key_Tab, Qt::NoModifier}},
+        {"backtab", {Qt::Key_Backtab, Qt::ShiftModifier}},
+        {"shift+right", {Qt::Key_Right, Qt::ShiftModifier}},
+        {"shift+end", {Qt::Key_End, Qt::ShiftModifier}},
+        {"ctrl+a", {Qt::Key_A, Qt::ControlModifier}},
+        {"ctrl+z", {Qt::Key_Z, Qt::ControlModifier}},
+        {"ctrl+shift+z", {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}},
+    };
+    for (const QString& step : script) {
+      const QString arg = step.section(':', 1);
+      if (const auto k = keys.find(step); k != keys.end()) {
+        h.key(k->second.first, k->second.second);
+      } else if (step.startsWith("type:")) {
+        h.typeText(arg);
+      } else if (step.startsWith("paste:")) {
+        QApplication::clipboard()->setText(arg);
+        h.key(Qt::Key_V, Qt::ControlModifier);
+      } else if (step.startsWith("im:")) {
+        QInputMethodEvent e;
+        e.setCommitString(arg);
+        QApplication::sendEvent(QGuiApplication::focusObject(), &e);
+      } else if (step.startsWith("menu:")) {
+        const QString what = arg.section(':', 0, 0);
+        if (what == "paste") QApplication::clipboard()->setText(arg.section(':', 1));
+        QVERIFY(h.contextMenu(name, what == "undo"   ? QKeySequence::Undo
+                                    : what == "redo" ? QKeySequence::Redo
+                                                     : QKeySequence::Paste));
+      } else if (step.startsWith("sel=")) {
+        QCOMPARE(le->selectedText(), step.mid(4));
+      } else {
+        QVERIFY2(step.startsWith('='), qPrintable(step));
+        QCoreApplication::processEvents();
+        QCOMPARE(le->text(), step.mid(1));
+        QCOMPARE(QString::fromStdString(static_cast<TextField*>(h.bal.find(name))->text()), step.mid(1));
+      }
+    }
+  }
+
   // A click that brings the focus into a text box selects its text, as Tab
   // does; a click inside the box being edited puts the caret down.
   void aClickIntoATextBoxSelectsItsText() {
@@ -311,6 +418,159 @@ class WindowInput : public QObject {
     QCOMPARE(stena->text(), QString("15"));
     h.key(Qt::Key_Tab);
     QCOMPARE(h.bal.op.ClickTemperatura[0].text(), std::string("15"));
+  }
+
+  // A text set from outside (the accessibility interface) meets the key
+  // filter in the field being edited; any other field shows the model's text
+  // again once Qt is done.
+  void aTextSetFromOutside_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("the field being edited") << "ClickKameraDlina"
+                                            << "1a2.5"
+                                            << "12,5";
+    QTest::newRow("another field") << "ClickKameraSirina"
+                                   << "77"
+                                   << "0";
+  }
+  void aTextSetFromOutside() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    const std::string name = field.toStdString();
+    Harness h;
+    h.focus("ClickKameraDlina");
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(h.edit(name));
+    a->setText(QAccessible::Value, text);
+    QTRY_COMPARE(h.edit(name)->text(), shown);
+    QCOMPARE(QString::fromStdString(static_cast<TextField*>(h.bal.find(name))->text()), shown);
+    QCOMPARE(h.bal.focus()->name(), std::string("ClickKameraDlina"));
+  }
+
+  // A pick from an editable box's list is never refused, however long the
+  // text it replaces: the box shows the item, the model holds it and the
+  // results follow.
+  void aListPickIsNeverRefused_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("item");  // empty: whichever item the way lands on
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("hours, mouse") << "ClickVremiaKamera"
+                                  << "12.5"
+                                  << "mouse"
+                                  << "6"
+                                  << "NeobhodRejimText";
+    QTest::newRow("hours, Down") << "ClickVremiaKamera"
+                                 << "12.5"
+                                 << "down"
+                                 << ""
+                                 << "NeobhodRejimText";
+    QTest::newRow("hours, Alt+Down, Down, Return") << "ClickVremiaKamera"
+                                                   << "12.5"
+                                                   << "alt+down"
+                                                   << ""
+                                                   << "NeobhodRejimText";
+    QTest::newRow("hours, wheel") << "ClickVremiaKamera"
+                                  << "12.5"
+                                  << "wheel"
+                                  << ""
+                                  << "NeobhodRejimText";
+    QTest::newRow("safety factor, mouse") << "ClickZapasKamera"
+                                          << "1000"
+                                          << "mouse"
+                                          << "20"
+                                          << "NeobhodKoefZapas";
+    QTest::newRow("safety factor, accessibility") << "ClickZapasKamera"
+                                                  << "1000"
+                                                  << "accessibility"
+                                                  << "20"
+                                                  << "NeobhodKoefZapas";
+    QTest::newRow("temperature, wheel") << "ClickTemperaturaKamera"
+                                        << "-1"
+                                        << "wheel"
+                                        << ""
+                                        << "";
+    QTest::newRow("humidity, mouse") << "ClickVlajnostKamera"
+                                     << "1000"
+                                     << "mouse"
+                                     << "60"
+                                     << "";
+  }
+  void aListPickIsNeverRefused() {
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, way);
+    QFETCH(QString, item);
+    QFETCH(QString, caption);
+    const std::string name = box.toStdString();
+    Harness h;
+    auto* combo = qobject_cast<QComboBox*>(h.w(name));
+    h.focus(name);
+    h.key(Qt::Key_A, Qt::ControlModifier);
+    h.typeText(typed);
+    h.key(Qt::Key_Tab);  // left: the text stands corrected, the results computed
+    const QString held = combo->lineEdit()->text();
+    if (way != "accessibility") h.key(Qt::Key_Backtab, Qt::ShiftModifier);
+    const auto clickItem = [&] {
+      QAbstractItemView* list = combo->view();
+      const QPoint at = list->visualRect(list->model()->index(combo->findText(item), 0)).center();
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    };
+    if (way == "mouse") {
+      const QPoint arrow(combo->width() - 5, combo->height() / 2);
+      QTest::mouseClick(h.window->windowHandle(), Qt::LeftButton, {}, combo->mapTo(h.window.get(), arrow));
+      QTRY_VERIFY(combo->view()->isVisible());
+      // The list opened by a press ignores a release within a double click.
+      QTest::qWait(QApplication::doubleClickInterval() + 50);
+      clickItem();
+    } else if (way == "accessibility") {
+      QAccessible::queryAccessibleInterface(combo)->actionInterface()->doAction(
+          QAccessibleActionInterface::showMenuAction());
+      QTRY_VERIFY(combo->view()->isVisible());
+      clickItem();
+    } else if (way == "down") {
+      h.key(Qt::Key_Down);
+    } else if (way == "alt+down") {
+      h.key(Qt::Key_Down, Qt::AltModifier);
+      QTRY_VERIFY(combo->view()->isVisible());
+      QTest::keyClick(combo->view(), Qt::Key_Down);  // the open list has the keyboard
+      QTest::keyClick(combo->view(), Qt::Key_Return);
+    } else {
+      h.wheel(combo, QPoint(combo->width() - 5, combo->height() / 2), -120);  // over the arrow
+    }
+    QCoreApplication::processEvents();
+    const QString shown = combo->lineEdit()->text();
+    if (!item.isEmpty()) QCOMPARE(shown, item);
+    QVERIFY2(shown != held && combo->findText(shown) >= 0, qPrintable(held + " -> " + shown));
+    QCOMPARE(QString::fromStdString(static_cast<TextField*>(h.bal.find(name))->text()), shown);
+    QCOMPARE(h.bal.focus()->name(), name);
+    if (way != "accessibility") QTRY_COMPARE(h.focused(), box);
+    if (!caption.isEmpty())
+      QVERIFY(qobject_cast<QLabel*>(h.w(caption.toStdString()))->text().contains(" " + shown + " "));
+  }
+
+  // The press that brings the focus into a text box, and a drag back over
+  // its text with the button held after it, leave the entry step's
+  // selection standing.
+  void aDragIntoATextBoxKeepsItsSelection() {
+    Harness h;
+    QLineEdit* customer = h.edit("ClickZakazsik");
+    const int end = customer->fontMetrics().horizontalAdvance(customer->text());
+    const auto at = [&](int x) { return customer->mapTo(h.window.get(), QPoint(x, customer->height() / 2)); };
+    QTest::mousePress(h.window->windowHandle(), Qt::LeftButton, {}, at(customer->width() - 4));
+    QCOMPARE(h.focused(), QString("ClickZakazsik"));
+    for (const int x : {end / 2, end / 3}) {  // dragged back with the button held
+      QMouseEvent move(QEvent::MouseMove, at(x), h.window->mapToGlobal(at(x)), Qt::NoButton, Qt::LeftButton,
+                       Qt::NoModifier);
+      QSpontaneKeyEvent::setSpontaneous(&move);
+      QApplication::sendEvent(h.window->windowHandle(), &move);
+    }
+    QTest::mouseRelease(h.window->windowHandle(), Qt::LeftButton, {}, at(end / 3));
+    QCOMPARE(customer->selectedText(), QString("Частный"));
+    h.key('x');
+    QCOMPARE(h.bal.op.ClickZakazsik.text(), std::string("x"));
   }
 
   // A pick that reaches a box without the focus (the accessibility

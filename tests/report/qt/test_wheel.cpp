@@ -21,6 +21,7 @@ void turn(MDIPrint* frame, QPoint at, int delta, Qt::KeyboardModifiers keys = {}
           bool sideways = false) {
   QWheelEvent e(at, frame->mapToGlobal(at), QPoint(), sideways ? QPoint(delta, 0) : QPoint(0, delta), buttons, keys,
                 Qt::NoScrollPhase, false);
+  QSpontaneKeyEvent::setSpontaneous(&e);  // from the window system, as a real turn is
   QApplication::sendEvent(frame->windowHandle(), &e);
 }
 
