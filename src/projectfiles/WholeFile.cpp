@@ -139,6 +139,14 @@ std::string folderOf(const std::string& file) {
   return slash == 0 ? "/" : file.substr(0, slash);
 }
 
+// Makes a file opened without waiting (it might have been a pipe) wait for
+// its bytes again, now that it is known to be regular: a network file
+// system's "try again" is no failure.
+bool blocking(int fd) {
+  const int flags = ::fcntl(fd, F_GETFL);
+  return flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0;
+}
+
 // Writes all the bytes at the offset.
 bool writeAll(int fd, std::string_view bytes, off_t at) {
   while (!bytes.empty()) {
@@ -251,10 +259,7 @@ ReadOutcome readOpened(int fd, std::string& bytes, std::size_t limit) {
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return ReadOutcome::Refused;
   if (static_cast<std::uintmax_t>(st.st_size) > limit) return ReadOutcome::Refused;
-  // A regular file: reading it waits for its bytes, where a network file
-  // system would otherwise answer "try again".
-  const int flags = ::fcntl(fd, F_GETFL);
-  if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return ReadOutcome::Refused;
+  if (!blocking(fd)) return ReadOutcome::Refused;
   bytes.reserve(static_cast<std::size_t>(st.st_size));
   char buf[65536];
   for (;;) {
@@ -339,8 +344,7 @@ bool writeWholeFile(const std::string& path, std::string_view bytes) {
   const Fd file(opened);
   if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) || !onStoringFileSystem(file.get()))
     return false;
-  const int flags = ::fcntl(file.get(), F_GETFL);
-  if (flags < 0 || ::fcntl(file.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return false;
+  if (!blocking(file.get())) return false;
   // A new file renamed over it where that changes nothing but the content;
   // otherwise, and where no temporary file can be made and put in its place
   // (a folder that may not be written, a full disk), the file as it stands.

@@ -31,6 +31,12 @@ int vSimvolah(const QString& t, int pos) {
   return n;
 }
 
+// The line edit of a text box or of an editable box.
+QLineEdit* lineEditIn(QObject* w) {
+  if (auto* box = qobject_cast<QComboBox*>(w)) return box->lineEdit();
+  return qobject_cast<QLineEdit*>(w);
+}
+
 int vEdinicah(const QString& t, int pos) {
   int i = 0;
   for (int n = 0; n < pos && i < t.size(); ++n)
@@ -119,12 +125,7 @@ QWidget* BalWindow::focusWidgetOf(const Control* c) const {
   return widget(c->name());
 }
 
-QLineEdit* BalWindow::lineEditOf(const Control* c) const {
-  QWidget* w = focusWidgetOf(c);
-  if (auto* le = qobject_cast<QLineEdit*>(w)) return le;
-  if (auto* box = qobject_cast<QComboBox*>(w)) return box->lineEdit();
-  return nullptr;
-}
+QLineEdit* BalWindow::lineEditOf(const Control* c) const { return lineEditIn(focusWidgetOf(c)); }
 
 // ---- events -------------------------------------------------------------------
 
@@ -356,8 +357,7 @@ bool BalWindow::eventFilter(QObject* watched, QEvent* event) {
       break;
     case QEvent::ContextMenu: {
       // An editable box hands the menu key to its line edit past the filter.
-      QLineEdit* le = qobject_cast<QLineEdit*>(watched);
-      if (auto* box = qobject_cast<QComboBox*>(watched)) le = box->lineEdit();
+      QLineEdit* le = lineEditIn(watched);
       if (le == nullptr || le->isReadOnly()) break;
       kontekstnoeMenu(le, static_cast<QContextMenuEvent*>(event)->globalPos());
       return true;
@@ -366,8 +366,7 @@ bool BalWindow::eventFilter(QObject* watched, QEvent* event) {
       klikFokus_ = nullptr;
       auto* key = static_cast<QKeyEvent*>(event);
       if (auto* radio = qobject_cast<QRadioButton*>(watched)) return optionKey(radio, key);
-      QLineEdit* le = qobject_cast<QLineEdit*>(watched);
-      if (auto* box = qobject_cast<QComboBox*>(watched)) le = box->lineEdit();
+      QLineEdit* le = lineEditIn(watched);
       if (le == nullptr || le->isReadOnly()) break;
       if (bal_.focus() != c) {
         // Keys reach a field the model does not know as focused (the window
