@@ -21,7 +21,7 @@
 namespace kalteron {
 
 FileCalls& fileCalls() {
-  static FileCalls calls{::read, ::pwrite, ::fsync};
+  static FileCalls calls{::read, ::pwrite, ::fsync, ::fallocate};
   return calls;
 }
 
@@ -273,20 +273,34 @@ ReadOutcome readOpened(int fd, std::string& bytes, std::size_t limit) {
   }
 }
 
+// Secures the room for the new bytes in the open file by writing, where the
+// file system cannot reserve it: the old bytes over themselves (a hole takes
+// its blocks, the content stays the same whatever happens), then the part of
+// the new bytes past the old end (a failure cuts the file back to its old
+// length), and the file flushed, so that a full disk shows before any old
+// byte changes, also where the room is taken only when the bytes are flushed
+// (delayed allocation, a network file system).
+bool secureByWriting(int fd, std::string_view old, std::string_view bytes) {
+  const bool grows = bytes.size() > old.size();
+  if (writeAll(fd, old, 0) && (!grows || writeAll(fd, bytes.substr(old.size()), static_cast<off_t>(old.size()))) &&
+      fileCalls().fsync(fd) == 0)
+    return true;
+  if (grows) static_cast<void>(::ftruncate(fd, static_cast<off_t>(old.size())));
+  return false;
+}
+
 // Writes the bytes over the open file where it stands, cuts it to their
 // length and flushes it to the disk. Before any byte changes, the old bytes
-// are read and the space for the longer of old and new is reserved, holes
-// included, so that neither the writing nor the putting back runs out of it;
-// a file system that cannot reserve space is not written. When anything later
+// are read and the space for the longer of old and new is secured, holes
+// included, so that neither the writing nor the putting back runs out of it:
+// reserved, or, where that fails for any reason, written. When anything later
 // fails, the old bytes and length are put back.
 bool writeInPlace(int fd, std::string_view bytes, off_t oldSize) {
   std::string old;
   if (!readAllAt(fd, old, oldSize)) return false;
   const std::size_t room = std::max(old.size(), bytes.size());
-  if (room > 0 && ::fallocate(fd, 0, 0, static_cast<off_t>(room)) != 0) {
-    if (bytes.size() > old.size()) static_cast<void>(::ftruncate(fd, oldSize));
+  if (room > 0 && fileCalls().fallocate(fd, 0, 0, static_cast<off_t>(room)) != 0 && !secureByWriting(fd, old, bytes))
     return false;
-  }
   const bool cut = bytes.size() < old.size();
   const bool written = writeAll(fd, bytes, 0);
   const bool wasCut = written && cut && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;

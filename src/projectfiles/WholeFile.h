@@ -46,8 +46,8 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t li
 // is either the old one or the new one. Otherwise (another owner, more names,
 // extended attributes, a folder that may not be written, a full disk) the
 // file is written where it stands: the space for the new content is secured
-// first and the old bytes are kept, so that a failure puts them back; on a
-// file system that cannot reserve space it is then not written at all.
+// first (reserved, or else written) and the old bytes are kept, so that a
+// failure puts them back.
 //
 // Refused, the file left alone: a file that is not a regular one or may not
 // be written, one on a file system of the kernel's (proc, sysfs and their
@@ -56,12 +56,13 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t li
 // Returns true only when the bytes are written and flushed to the disk.
 bool writeWholeFile(const std::string& path, std::string_view bytes);
 
-// The system calls that move the bytes and flush them, replaceable by tests
-// to see how they are made or to make them fail.
+// The system calls that move the bytes, flush them and reserve their space,
+// replaceable by tests to see how they are made or to make them fail.
 struct FileCalls {
   ssize_t (*read)(int fd, void* buf, std::size_t n);
   ssize_t (*pwrite)(int fd, const void* buf, std::size_t n, off_t at);
   int (*fsync)(int fd);
+  int (*fallocate)(int fd, int mode, off_t at, off_t length);
 };
 FileCalls& fileCalls();
 
