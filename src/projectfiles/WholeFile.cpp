@@ -21,7 +21,7 @@
 namespace kalteron {
 
 FileCalls& fileCalls() {
-  static FileCalls calls{::read, ::pwrite, ::fsync, ::fallocate};
+  static FileCalls calls{::read, ::pwrite, ::fsync, ::fallocate, ::fchown, ::fchmod};
   return calls;
 }
 
@@ -232,18 +232,27 @@ void flushFolder(const std::string& file) {
 // renames it over `target` and flushes the folder. A new file is made as any
 // file the user makes. Replacing `old`, the temporary file is readable and
 // writable by its owner alone while it is written, takes old's owner and
-// group first and its mode last; where it cannot take them all or the folder
-// gives it extended attributes, nothing is renamed. Leaves nothing behind
-// when it fails.
+// group first and its mode last, each only where it does not have them
+// already: a mount that fixes every file's owner and mode (NTFS, exFAT, FAT)
+// refuses to set them even to what they are. Where it cannot have them all
+// or the folder gives it extended attributes, nothing is renamed. Leaves
+// nothing behind when it fails.
 bool replaceThroughTemporary(const std::string& target, std::string_view bytes, const struct stat* old) {
   std::string tmp;
   const int fd = createTemporary(target, tmp, old != nullptr ? 0600 : 0666);
   if (fd < 0) return false;
   bool ok = onStoringFileSystem(fd);
-  if (old != nullptr) ok = ok && !hasExtendedAttributes(fd) && ::fchown(fd, old->st_uid, old->st_gid) == 0;
+  struct stat now {};
+  if (old != nullptr)
+    ok = ok && !hasExtendedAttributes(fd) && ::fstat(fd, &now) == 0 &&
+         ((now.st_uid == old->st_uid && now.st_gid == old->st_gid) ||
+          fileCalls().fchown(fd, old->st_uid, old->st_gid) == 0);
   ok = ok && writeAll(fd, bytes, 0);
   // After the bytes, which may take the set-user and set-group bits away.
-  if (old != nullptr) ok = ok && ::fchmod(fd, old->st_mode & 07777) == 0 && sameOwnerAndMode(fd, *old);
+  const mode_t mode = old != nullptr ? old->st_mode & 07777 : 0;
+  if (old != nullptr)
+    ok = ok && ::fstat(fd, &now) == 0 && ((now.st_mode & 07777) == mode || fileCalls().fchmod(fd, mode) == 0) &&
+         sameOwnerAndMode(fd, *old);
   ok = ok && fileCalls().fsync(fd) == 0;
   ok = ::close(fd) == 0 && ok;
   ok = ok && ::rename(tmp.c_str(), target.c_str()) == 0;

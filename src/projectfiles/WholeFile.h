@@ -56,13 +56,16 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t li
 // Returns true only when the bytes are written and flushed to the disk.
 bool writeWholeFile(const std::string& path, std::string_view bytes);
 
-// The system calls that move the bytes, flush them and reserve their space,
-// replaceable by tests to see how they are made or to make them fail.
+// The system calls that move the bytes, flush them, reserve their space and
+// give a new file its owner and mode, replaceable by tests to see how they
+// are made or to make them fail.
 struct FileCalls {
   ssize_t (*read)(int fd, void* buf, std::size_t n);
   ssize_t (*pwrite)(int fd, const void* buf, std::size_t n, off_t at);
   int (*fsync)(int fd);
   int (*fallocate)(int fd, int mode, off_t at, off_t length);
+  int (*fchown)(int fd, uid_t owner, gid_t group);
+  int (*fchmod)(int fd, mode_t mode);
 };
 FileCalls& fileCalls();
 

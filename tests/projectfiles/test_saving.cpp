@@ -90,7 +90,9 @@ class Saving : public ProjectTest {
 
 // The owner, group and mode (set-user and set-group bits included) stay,
 // whoever saves: root saving a user's file, a colleague saving one of a
-// shared group folder, a user saving a file of a group it is not in.
+// shared group folder, a user saving a file of a group it is not in or his
+// own on a mount that fixes every file's owner and mode (changing them
+// fails). A new file takes the old one's place only where it has all three.
 TEST_F(Saving, TheOwnerGroupAndModeStay) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root to make files of two users";
   struct Case {
@@ -102,12 +104,16 @@ TEST_F(Saving, TheOwnerGroupAndModeStay) {
     gid_t folderGid;
     mode_t folderMode;
     bool byColleague;  // saved by the user 65534, else by root
+    bool fixedMount;   // fchown and fchmod fail
+    bool replaced;     // a new file (inode) in its place
   };
   const Case cases[] = {
-      {"root saves a user's private project", 65534, 65534, 0600, 0, 0, 0755, false},
-      {"a colleague saves root's project in a group folder", 0, 65534, 0660, 0, 65534, 02770, true},
-      {"set-user and set-group bits", 0, 65534, 06754, 0, 0, 0755, false},
-      {"the owner saves it under a group it is not in", 65534, 0, 0640, 65534, 65534, 0755, true},
+      {"root saves a user's private project", 65534, 65534, 0600, 0, 0, 0755, false, false, true},
+      {"a colleague saves root's project in a group folder", 0, 65534, 0660, 0, 65534, 02770, true, false, false},
+      {"set-user and set-group bits", 0, 65534, 06754, 0, 0, 0755, false, false, true},
+      {"the owner saves it under a group it is not in", 65534, 0, 0640, 65534, 65534, 0755, true, false, false},
+      {"the owner saves it on a fixed mount", 65534, 65534, 0600, 65534, 65534, 0755, true, true, true},
+      {"the owner saves it on a fixed mount, another mode", 65534, 65534, 0604, 65534, 65534, 0755, true, true, false},
   };
   const std::string after = "[Kalteron]\r\n1=Петров\r\n";
   for (const Case& c : cases) {
@@ -117,8 +123,14 @@ TEST_F(Saving, TheOwnerGroupAndModeStay) {
     ASSERT_EQ(::chmod(p.parent_path().c_str(), c.folderMode), 0);
     ASSERT_EQ(::chown(p.c_str(), c.uid, c.gid), 0);
     ASSERT_EQ(::chmod(p.c_str(), c.mode), 0);
+    const ino_t before = statOf(p).st_ino;
     const int readableBefore = inChild([&] { return readWholeFile(p.string()) ? 0 : 1; });
 
+    CallsReplaced replaced;
+    if (c.fixedMount) {
+      fileCalls().fchown = [](int, uid_t, gid_t) { return errno = ENOSYS, -1; };
+      fileCalls().fchmod = [](int, mode_t) { return errno = ENOSYS, -1; };
+    }
     const auto save = [&] { return writeWholeFile(p.string(), after) ? 0 : 1; };
     ASSERT_EQ(c.byColleague ? inChild(save) : save(), 0);
     EXPECT_EQ(readWholeFile(p.string()), after);
@@ -126,6 +138,7 @@ TEST_F(Saving, TheOwnerGroupAndModeStay) {
     EXPECT_EQ(st.st_uid, c.uid);
     EXPECT_EQ(st.st_gid, c.gid);
     EXPECT_EQ(st.st_mode & 07777, c.mode);
+    EXPECT_EQ(st.st_ino != before, c.replaced);
     EXPECT_EQ(inChild([&] { return readWholeFile(p.string()) ? 0 : 1; }), readableBefore);
     EXPECT_EQ(namesIn(p.parent_path()), std::set<std::string>{"p.klt"});
   }
