@@ -293,42 +293,52 @@ TEST_F(Saving, AFullDiskLeavesTheFileAsItWas) {
 }
 
 // A write or flush that fails after the old bytes were written over puts
-// them back: the file keeps its content and length.
+// them back: the file keeps its content and length. A temporary file that
+// fails for want of room sends the save in place, one that fails otherwise
+// (an I/O error) fails it.
 TEST_F(Saving, AFailedWriteInPlacePutsTheOldBytesBack) {
-  static int callsLeft;  // the call that fails: 0 for the next one
+  static int callsLeft, error;  // the call that fails: 0 for the next one
   struct Case {
     const char* name;
     std::string before;
     std::string after;
+    bool linked;       // a second name, so written in place; else through a temporary file
     bool reserves;     // else fallocate fails and the room is secured by writing
     int failingWrite;  // -1: none
     int failingFlush;
+    int error;  // of the failing call; 0: a write that writes nothing, errno left at ENOSPC
     bool saved;
   };
   const std::string small = "[Kalteron]\r\n1=Иванов\r\n";
   const std::string large = small + std::string(200000, 'x') + "\r\n";
   const Case cases[] = {
-      {"growing, the first write", small, large, true, 0, -1, false},
-      {"growing, a later write", small, large, true, 1, -1, false},
-      {"shrinking, a later write", large, small + std::string(10000, 'y'), true, 1, -1, false},
-      {"growing, the flush", small, large, true, -1, 0, false},
-      {"shrinking, the flush", large, small, true, -1, 0, false},
-      {"no room reserved, growing", small, large, false, -1, -1, true},
-      {"no room reserved, shrinking, the last flush", large, small, false, -1, 1, false},
+      {"growing, the first write", small, large, true, true, 0, -1, EIO, false},
+      {"growing, a later write", small, large, true, true, 1, -1, EIO, false},
+      {"shrinking, a later write", large, small + std::string(10000, 'y'), true, true, 1, -1, EIO, false},
+      {"growing, the flush", small, large, true, true, -1, 0, EIO, false},
+      {"shrinking, the flush", large, small, true, true, -1, 0, EIO, false},
+      {"no room reserved, growing", small, large, true, false, -1, -1, EIO, true},
+      {"no room reserved, shrinking, the last flush", large, small, true, false, -1, 1, EIO, false},
+      {"temporary file, the write", small, large, false, true, 0, -1, EIO, false},
+      {"temporary file, a write that writes nothing", small, large, false, true, 0, -1, 0, false},
+      {"temporary file, the flush", small, large, false, true, -1, 0, EIO, false},
+      {"temporary file, over quota at the flush", small, large, false, true, -1, 0, EDQUOT, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const fs::path p = put(c.name, c.before);
-    fs::create_hard_link(p, dir / c.name / "other.klt");  // so written in place
+    if (c.linked) fs::create_hard_link(p, dir / c.name / "other.klt");
+    const ino_t before = statOf(p).st_ino;
 
     CallsReplaced replaced;
     // Each write takes at most a page, so a later one fails with old and new
     // bytes mixed in the file.
     callsLeft = c.failingWrite;
+    error = c.error;
     fileCalls().pwrite = [](int fd, const void* buf, std::size_t n, off_t at) -> ssize_t {
       if (callsLeft-- == 0) {
-        errno = EIO;
-        return -1;
+        errno = error != 0 ? error : ENOSPC;
+        return error != 0 ? -1 : 0;
       }
       return ::pwrite(fd, buf, std::min<std::size_t>(n, 4096), at);
     };
@@ -337,7 +347,7 @@ TEST_F(Saving, AFailedWriteInPlacePutsTheOldBytesBack) {
       flushesLeft = c.failingFlush;
       fileCalls().fsync = [](int fd) -> int {
         if (flushesLeft-- == 0) {
-          errno = EIO;
+          errno = error;
           return -1;
         }
         return ::fsync(fd);
@@ -347,7 +357,9 @@ TEST_F(Saving, AFailedWriteInPlacePutsTheOldBytesBack) {
     EXPECT_EQ(writeWholeFile(p.string(), c.after), c.saved);
     const std::string& now = c.saved ? c.after : c.before;
     EXPECT_EQ(readWholeFile(p.string()), now);
-    EXPECT_EQ(readWholeFile((dir / c.name / "other.klt").string()), now);
+    EXPECT_EQ(readWholeFile((dir / c.name / "other.klt").string()), c.linked ? std::optional(now) : std::nullopt);
+    EXPECT_EQ(statOf(p).st_ino, before);  // written in place or not at all
+    EXPECT_EQ(namesIn(dir / c.name).size(), c.linked ? 2u : 1u);
   }
 }
 
