@@ -21,7 +21,7 @@
 namespace kalteron {
 
 FileCalls& fileCalls() {
-  static FileCalls calls{::read, ::pwrite, ::fsync};
+  static FileCalls calls{::read, ::pwrite, ::fsync, ::fallocate, ::fchown, ::fchmod};
   return calls;
 }
 
@@ -152,6 +152,9 @@ bool writeAll(int fd, std::string_view bytes, off_t at) {
   while (!bytes.empty()) {
     const ssize_t n = fileCalls().pwrite(fd, bytes.data(), bytes.size(), at);
     if (n < 0 && errno == EINTR) continue;
+    // Nothing written and no error given counts as an I/O error, so that
+    // the errno an earlier call left behind says nothing about this one.
+    if (n == 0) errno = EIO;
     if (n <= 0) return false;
     bytes.remove_prefix(static_cast<std::size_t>(n));
     at += n;
@@ -228,31 +231,83 @@ void flushFolder(const std::string& file) {
   if (folder.get() >= 0) static_cast<void>(fileCalls().fsync(folder.get()));
 }
 
+// What became of a save through a temporary file.
+enum class Replacement {
+  Done,         // renamed over the file, the folder flushed
+  NotPossible,  // a temporary file cannot stand in for the file: write it in place
+  Failed,       // the temporary file failed otherwise: the save fails
+};
+
+// What a failed call of the temporary file's means, by its error. Where the
+// new file may not be made there or given the file's owner, group or mode
+// (by the folder, the mount, the file system, an owner it cannot map), finds
+// no room (disk, quota, file-size limit) or cannot take the file's name
+// (another file system, a file mounted on its own), the file is written in
+// place instead. Any other failure, an I/O error above all, fails the save:
+// writing in place is no way round it.
+Replacement afterFailure(int error) {
+  switch (error) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ENOSYS:
+    case EOPNOTSUPP:
+    case EINVAL:
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+    case EXDEV:
+    case EBUSY:
+      return Replacement::NotPossible;
+    default:
+      return Replacement::Failed;
+  }
+}
+
+// Fills the open temporary file and flushes it. Replacing `old`, it takes
+// old's owner and group first and its mode last, each only where it does not
+// have them already: a mount that fixes every file's owner and mode (NTFS,
+// exFAT, FAT) refuses to set them even to what they are.
+Replacement fillTemporary(int fd, std::string_view bytes, const struct stat* old) {
+  if (!onStoringFileSystem(fd)) return Replacement::Failed;
+  struct stat now {};
+  if (old != nullptr) {
+    if (hasExtendedAttributes(fd)) return Replacement::NotPossible;
+    if (::fstat(fd, &now) != 0) return afterFailure(errno);
+    const bool owned = now.st_uid == old->st_uid && now.st_gid == old->st_gid;
+    if (!owned && fileCalls().fchown(fd, old->st_uid, old->st_gid) != 0) return afterFailure(errno);
+  }
+  if (!writeAll(fd, bytes, 0)) return afterFailure(errno);
+  // After the bytes, which may take the set-user and set-group bits away.
+  if (old != nullptr) {
+    const mode_t mode = old->st_mode & 07777;
+    if (::fstat(fd, &now) != 0) return afterFailure(errno);
+    if ((now.st_mode & 07777) != mode && fileCalls().fchmod(fd, mode) != 0) return afterFailure(errno);
+    if (!sameOwnerAndMode(fd, *old)) return Replacement::NotPossible;
+  }
+  return fileCalls().fsync(fd) == 0 ? Replacement::Done : afterFailure(errno);
+}
+
 // Writes the bytes to a temporary file beside `target`, flushed to the disk,
 // renames it over `target` and flushes the folder. A new file is made as any
 // file the user makes. Replacing `old`, the temporary file is readable and
-// writable by its owner alone while it is written, takes old's owner and
-// group first and its mode last; where it cannot take them all or the folder
-// gives it extended attributes, nothing is renamed. Leaves nothing behind
-// when it fails.
-bool replaceThroughTemporary(const std::string& target, std::string_view bytes, const struct stat* old) {
+// writable by its owner alone while it is written; where it cannot have all
+// of old's owner, group and mode or the folder gives it extended attributes,
+// nothing is renamed. Leaves nothing behind when it fails.
+Replacement replaceThroughTemporary(const std::string& target, std::string_view bytes, const struct stat* old) {
   std::string tmp;
   const int fd = createTemporary(target, tmp, old != nullptr ? 0600 : 0666);
-  if (fd < 0) return false;
-  bool ok = onStoringFileSystem(fd);
-  if (old != nullptr) ok = ok && !hasExtendedAttributes(fd) && ::fchown(fd, old->st_uid, old->st_gid) == 0;
-  ok = ok && writeAll(fd, bytes, 0);
-  // After the bytes, which may take the set-user and set-group bits away.
-  if (old != nullptr) ok = ok && ::fchmod(fd, old->st_mode & 07777) == 0 && sameOwnerAndMode(fd, *old);
-  ok = ok && fileCalls().fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  ok = ok && ::rename(tmp.c_str(), target.c_str()) == 0;
-  if (!ok) {
+  if (fd < 0) return afterFailure(errno);
+  Replacement r = fillTemporary(fd, bytes, old);
+  // A network file system may report a failed write only now.
+  if (::close(fd) != 0 && r == Replacement::Done) r = afterFailure(errno);
+  if (r == Replacement::Done && ::rename(tmp.c_str(), target.c_str()) != 0) r = afterFailure(errno);
+  if (r != Replacement::Done) {
     ::unlink(tmp.c_str());
-    return false;
+    return r;
   }
   flushFolder(target);
-  return true;
+  return Replacement::Done;
 }
 
 ReadOutcome readOpened(int fd, std::string& bytes, std::size_t limit) {
@@ -273,20 +328,34 @@ ReadOutcome readOpened(int fd, std::string& bytes, std::size_t limit) {
   }
 }
 
+// Secures the room for the new bytes in the open file by writing, where the
+// file system cannot reserve it: the old bytes over themselves (a hole takes
+// its blocks, the content stays the same whatever happens), then the part of
+// the new bytes past the old end (a failure cuts the file back to its old
+// length), and the file flushed, so that a full disk shows before any old
+// byte changes, also where the room is taken only when the bytes are flushed
+// (delayed allocation, a network file system).
+bool secureByWriting(int fd, std::string_view old, std::string_view bytes) {
+  const bool grows = bytes.size() > old.size();
+  if (writeAll(fd, old, 0) && (!grows || writeAll(fd, bytes.substr(old.size()), static_cast<off_t>(old.size()))) &&
+      fileCalls().fsync(fd) == 0)
+    return true;
+  if (grows) static_cast<void>(::ftruncate(fd, static_cast<off_t>(old.size())));
+  return false;
+}
+
 // Writes the bytes over the open file where it stands, cuts it to their
 // length and flushes it to the disk. Before any byte changes, the old bytes
-// are read and the space for the longer of old and new is reserved, holes
-// included, so that neither the writing nor the putting back runs out of it;
-// a file system that cannot reserve space is not written. When anything later
+// are read and the space for the longer of old and new is secured, holes
+// included, so that neither the writing nor the putting back runs out of it:
+// reserved, or, where that fails for any reason, written. When anything later
 // fails, the old bytes and length are put back.
 bool writeInPlace(int fd, std::string_view bytes, off_t oldSize) {
   std::string old;
   if (!readAllAt(fd, old, oldSize)) return false;
   const std::size_t room = std::max(old.size(), bytes.size());
-  if (room > 0 && ::fallocate(fd, 0, 0, static_cast<off_t>(room)) != 0) {
-    if (bytes.size() > old.size()) static_cast<void>(::ftruncate(fd, oldSize));
+  if (room > 0 && fileCalls().fallocate(fd, 0, 0, static_cast<off_t>(room)) != 0 && !secureByWriting(fd, old, bytes))
     return false;
-  }
   const bool cut = bytes.size() < old.size();
   const bool written = writeAll(fd, bytes, 0);
   const bool wasCut = written && cut && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
@@ -333,7 +402,7 @@ bool writeWholeFile(const std::string& path, std::string_view bytes) {
   struct stat st {};
   if (::stat(target->c_str(), &st) != 0)
     return errno == ENOENT && onStoringFileSystem(folderOf(*target)) &&
-           replaceThroughTemporary(*target, bytes, nullptr);
+           replaceThroughTemporary(*target, bytes, nullptr) == Replacement::Done;
   // A file that is not a regular one, or may not be written, keeps its
   // contents.
   if (!S_ISREG(st.st_mode) || !onStoringFileSystem(*target)) return false;
@@ -346,10 +415,13 @@ bool writeWholeFile(const std::string& path, std::string_view bytes) {
     return false;
   if (!blocking(file.get())) return false;
   // A new file renamed over it where that changes nothing but the content;
-  // otherwise, and where no temporary file can be made and put in its place
-  // (a folder that may not be written, a full disk), the file as it stands.
-  if (st.st_nlink == 1 && !hasExtendedAttributes(file.get()) && replaceThroughTemporary(*target, bytes, &st))
-    return true;
+  // the file as it stands where a temporary file cannot keep what the file
+  // has, cannot be made there or cannot take its name. A temporary file that
+  // fails otherwise fails the save.
+  if (st.st_nlink == 1 && !hasExtendedAttributes(file.get())) {
+    const Replacement r = replaceThroughTemporary(*target, bytes, &st);
+    if (r != Replacement::NotPossible) return r == Replacement::Done;
+  }
   return writeInPlace(file.get(), bytes, st.st_size);
 }
 

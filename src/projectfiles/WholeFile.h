@@ -43,11 +43,13 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t li
 // extended attributes whose owner, group and mode a new file can be given),
 // the bytes go to a temporary file beside it, readable by its owner alone
 // until it is complete, flushed to the disk and renamed over it, so the file
-// is either the old one or the new one. Otherwise (another owner, more names,
-// extended attributes, a folder that may not be written, a full disk) the
-// file is written where it stands: the space for the new content is secured
-// first and the old bytes are kept, so that a failure puts them back; on a
-// file system that cannot reserve space it is then not written at all.
+// is either the old one or the new one. Where a temporary file cannot keep
+// what the file has (another owner, more names, extended attributes), cannot
+// be made (a folder that may not be written, a full disk) or cannot take its
+// name, the file is written where it stands: the space for the new content is
+// secured first (reserved, or else written) and the old bytes are kept, so
+// that a failure puts them back. A temporary file that fails otherwise (an
+// I/O error) fails the save and the file is not written.
 //
 // Refused, the file left alone: a file that is not a regular one or may not
 // be written, one on a file system of the kernel's (proc, sysfs and their
@@ -56,12 +58,16 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t li
 // Returns true only when the bytes are written and flushed to the disk.
 bool writeWholeFile(const std::string& path, std::string_view bytes);
 
-// The system calls that move the bytes and flush them, replaceable by tests
-// to see how they are made or to make them fail.
+// The system calls that move the bytes, flush them, reserve their space and
+// give a new file its owner and mode, replaceable by tests to see how they
+// are made or to make them fail.
 struct FileCalls {
   ssize_t (*read)(int fd, void* buf, std::size_t n);
   ssize_t (*pwrite)(int fd, const void* buf, std::size_t n, off_t at);
   int (*fsync)(int fd);
+  int (*fallocate)(int fd, int mode, off_t at, off_t length);
+  int (*fchown)(int fd, uid_t owner, gid_t group);
+  int (*fchmod)(int fd, mode_t mode);
 };
 FileCalls& fileCalls();
 
