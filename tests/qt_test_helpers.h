@@ -68,6 +68,7 @@ struct Harness {
     // Closing the window at the end of a test quits without questions.
     prompter.answers = {};
     window->show();
+    window->activateWindow();  // no window manager does it under a bare X server
     // A window that never gets active fails the focus checks on its own.
     static_cast<void>(QTest::qWaitForWindowActive(window.get()));
   }
@@ -204,6 +205,13 @@ inline void setUp() {
   if (done) return;
   done = true;
   setUpApplication(*static_cast<QApplication*>(QCoreApplication::instance()));
+}
+
+// Whether the program runs on the platform its run asked for
+// (KALTERON_PLATFORM): an xcb run without an X server runs on offscreen.
+inline bool onAskedPlatform() {
+  const QString asked = qEnvironmentVariable("KALTERON_PLATFORM");
+  return asked.isEmpty() || QGuiApplication::platformName() == asked;
 }
 
 }  // namespace kalteron::qt::test

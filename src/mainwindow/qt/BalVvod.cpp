@@ -64,17 +64,22 @@ void BalWindow::watchLineEdit(Control& c, QLineEdit* le) {
   connect(le, &QLineEdit::textEdited, this, [this, &c, le] { widgetEdited(c, le); });
   connect(le, &QLineEdit::textChanged, this, [this, &c, le] { widgetSet(c, le); });
   const auto selection = [this, &c, le] {
-    if (syncing_ || bal_.focus() != &c) return;
-    const QString t = le->text();
-    if (le->hasSelectedText()) {
-      const int start = vSimvolah(t, le->selectionStart());
-      bal_.setSelection(start, vSimvolah(t, le->selectionEnd()) - start);
-    } else {
-      bal_.setSelection(vSimvolah(t, le->cursorPosition()), 0);
-    }
+    if (!syncing_) peredatVydelenie(c, le);
   };
   connect(le, &QLineEdit::selectionChanged, this, selection);
   connect(le, &QLineEdit::cursorPositionChanged, this, selection);
+}
+
+// The model takes the selection (or the caret) the field shows.
+void BalWindow::peredatVydelenie(const Control& c, const QLineEdit* le) {
+  if (bal_.focus() != &c) return;
+  const QString t = le->text();
+  if (le->hasSelectedText()) {
+    const int start = vSimvolah(t, le->selectionStart());
+    bal_.setSelection(start, vSimvolah(t, le->selectionEnd()) - start);
+  } else {
+    bal_.setSelection(vSimvolah(t, le->cursorPosition()), 0);
+  }
 }
 
 void BalWindow::watchList(ListBox& c, QComboBox* box) {
@@ -243,11 +248,16 @@ void BalWindow::widgetSet(Control& c, QLineEdit* le) {
 // Undo and redo, by the keys or the context menu: the line edit brings back
 // one of its earlier texts.
 void BalWindow::vernut(QLineEdit* le, bool nazad) {
-  const Sinhron guard(vozvrat_);
-  if (nazad)
-    le->undo();
-  else
-    le->redo();
+  {
+    const Sinhron guard(vozvrat_);
+    if (nazad)
+      le->undo();
+    else
+      le->redo();
+  }
+  // The line edit reports the selection it brings back before the text, so
+  // the model takes it once it holds the text.
+  if (const Control* c = controlOf(le)) peredatVydelenie(*c, le);
 }
 
 // The line edit's own context menu, its Undo and Redo going through vernut().
@@ -338,22 +348,36 @@ bool BalWindow::eventFilter(QObject* watched, QEvent* event) {
       watched->event(event);
       act([&] { bal_.setFocus(*c); });
       syncFocus(true);
-      // A click that brought the focus into a text box leaves its whole text
-      // selected: the press that follows must not put the caret down.
-      if (reason == Qt::MouseFocusReason && c->kind() == Kind::T && bal_.focus() == c) klikFokus_ = watched;
+      // A click that brought the focus into a text field leaves the entry
+      // step's selection standing: the press that follows must not put the
+      // caret down, nor its moves select.
+      if (reason == Qt::MouseFocusReason && bal_.focus() == c) klikFokus_ = lineEditIn(watched);
       return true;
     }
     case QEvent::FocusOut:
       klikFokus_ = nullptr;
+      klikUderzhan_ = nullptr;
       break;
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-      // A line edit that never saw the press does not select on the drag
-      // that follows either.
-      if (watched == klikFokus_) {
-        klikFokus_ = nullptr;
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) return true;
+    case QEvent::MouseButtonDblClick: {
+      const bool uderzhat = watched == klikFokus_ && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+      klikFokus_ = nullptr;
+      klikUderzhan_ = uderzhat ? watched : nullptr;
+      if (uderzhat) return true;
+      break;
+    }
+    case QEvent::MouseMove:
+      // The hand moves a pixel or two while the button is down. A line edit
+      // that never saw the press measures the move from wherever an earlier
+      // press was, and would select from the start of the text or from the
+      // caret to the pointer.
+      if (watched == klikUderzhan_) {
+        if (static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton) return true;
+        klikUderzhan_ = nullptr;
       }
+      break;
+    case QEvent::MouseButtonRelease:
+      if (watched == klikUderzhan_) klikUderzhan_ = nullptr;
       break;
     case QEvent::ContextMenu: {
       // An editable box hands the menu key to its line edit past the filter.

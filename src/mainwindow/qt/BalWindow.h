@@ -121,6 +121,7 @@ class BalWindow : public QMainWindow {
   void widgetEdited(Control& c, QLineEdit* le);
   void widgetSet(Control& c, QLineEdit* le);
   void vernut(QLineEdit* le, bool nazad);
+  void peredatVydelenie(const Control& c, const QLineEdit* le);
   void kontekstnoeMenu(QLineEdit* le, QPoint at);
   // Shows a control again whatever its revision (the model refused a change
   // the widget made).
@@ -139,9 +140,11 @@ class BalWindow : public QMainWindow {
   QString licensePath_;
   bool syncing_ = false;
   bool vozvrat_ = false;
-  // The text box that a mouse press has just given the focus: its caret
-  // stays where the entry step put it.
+  // The line edit that a mouse press has just given the focus, and the one
+  // whose press is being held back until its release: its caret and
+  // selection stay where the entry step put them.
   const QObject* klikFokus_ = nullptr;
+  const QObject* klikUderzhan_ = nullptr;
   bool firstShow_ = true;
   int lastRefresh_ = 0;
 };
