@@ -348,10 +348,12 @@ bool BalWindow::eventFilter(QObject* watched, QEvent* event) {
       watched->event(event);
       act([&] { bal_.setFocus(*c); });
       syncFocus(true);
-      // A click that brought the focus into a text field leaves the entry
-      // step's selection standing: the press that follows must not put the
-      // caret down, nor its moves select.
-      if (reason == Qt::MouseFocusReason && bal_.focus() == c) klikFokus_ = lineEditIn(watched);
+      // A click that brought the focus into a text box leaves the entry
+      // step's selection of the whole text standing: the press that follows
+      // must not put the caret down, nor its moves select. An editable box
+      // selects nothing on entry, so there the press places the caret and a
+      // drag selects, as in any text field.
+      if (reason == Qt::MouseFocusReason && bal_.focus() == c) klikFokus_ = qobject_cast<QLineEdit*>(watched);
       return true;
     }
     case QEvent::FocusOut:

@@ -140,9 +140,9 @@ class BalWindow : public QMainWindow {
   QString licensePath_;
   bool syncing_ = false;
   bool vozvrat_ = false;
-  // The line edit that a mouse press has just given the focus, and the one
-  // whose press is being held back until its release: its caret and
-  // selection stay where the entry step put them.
+  // The text box that a mouse press has just given the focus, and the one
+  // whose press is being held back until its release: its selection stays
+  // where the entry step put it.
   const QObject* klikFokus_ = nullptr;
   const QObject* klikUderzhan_ = nullptr;
   bool firstShow_ = true;

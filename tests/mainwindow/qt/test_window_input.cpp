@@ -538,13 +538,13 @@ class WindowInput : public QObject {
       QVERIFY(qobject_cast<QLabel*>(h.w(caption.toStdString()))->text().contains(" " + shown + " "));
   }
 
-  // A click that brings the focus into a field, also one whose hand shifts
-  // a pixel or two (or drags back over the text) before the release, leaves
-  // the entry step's selection standing, whatever the height of the press:
-  // the whole text of a text box, as Tab does, the caret at the end of an
-  // editable box. A click in the field being edited puts the caret down, a
-  // drag there selects. `shown` empty: the drag's own selection, part of the
-  // text.
+  // A click that brings the focus into a text box, also one whose hand
+  // shifts a pixel or two (or drags back over the text) before the release,
+  // leaves the entry step's selection of the whole text standing, as Tab
+  // does, whatever the height of the press. An editable box selects nothing
+  // on entry: there, as in the field being edited, a click puts the caret
+  // down and a drag selects. `shown` empty: the drag's own selection, part
+  // of the text.
   void aMovingClickKeepsTheEntrySelection_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("held");
@@ -574,9 +574,12 @@ class WindowInput : public QObject {
     QTest::newRow("text, dragged back far") << "ClickZakazsik"
                                             << "Частный" << 60 << QList<int>{-20, -35} << false << "x"
                                             << "x";
-    QTest::newRow("editable box") << "ClickTemperaturaKamera"
-                                  << "-10" << 8 << QList<int>{-2} << false << "5"
-                                  << "-105";
+    QTest::newRow("editable box, at the left end") << "ClickTemperaturaKamera"
+                                                   << "-10" << 1 << QList<int>{1} << false << "5"
+                                                   << "5-10";
+    QTest::newRow("editable box, a drag across") << "ClickTemperaturaKamera"
+                                                 << "-10" << 1 << QList<int>{12, 25} << false << "5"
+                                                 << "5";
     QTest::newRow("a drag in the field being edited") << "ClickKontakt"
                                                       << "ул. Ленина 5" << 6 << QList<int>{20, 40} << true << "Q"
                                                       << "";
