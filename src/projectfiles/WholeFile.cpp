@@ -431,7 +431,7 @@ bool secureByWriting(int fd, std::string_view old, std::size_t size) {
 
 // Free room a rewrite on a copy-on-write file system needs beyond twice the
 // bytes: for the file system's own records.
-constexpr std::uintmax_t kCopyOnWriteMargin = std::uintmax_t{8} << 20;
+constexpr std::uintmax_t kCopyOnWriteMargin = std::uintmax_t{4} << 20;
 
 // Writes the bytes over the open file where it stands, cuts it to their
 // length and flushes it to the disk. Before any byte changes, the old bytes
