@@ -16,12 +16,13 @@
 #include <ctime>
 #include <filesystem>
 #include <iterator>
+#include <map>
 #include <system_error>
 
 namespace kalteron {
 
 FileCalls& fileCalls() {
-  static FileCalls calls{::read, ::pwrite, ::fsync, ::fallocate, ::fchown, ::fchmod};
+  static FileCalls calls{::read, ::pwrite, ::fsync, ::fallocate, ::fchown, ::fchmod, ::close, ::rename};
   return calls;
 }
 
@@ -120,6 +121,16 @@ bool kernelFileSystem(const struct statfs& fs) {
   return std::find(std::begin(kKernel), std::end(kKernel), type) != std::end(kKernel);
 }
 
+// The file systems that write every change of a file to new blocks: there an
+// overwrite needs as much free room as a new file does.
+bool copyOnWrite(const struct statfs& fs) {
+  // Not named in <linux/magic.h>.
+  constexpr std::uint32_t kBcachefs = 0xca451a4e, kZfs = 0x2fc12fc1;
+  static constexpr std::uint32_t kCopying[] = {BTRFS_SUPER_MAGIC, NILFS_SUPER_MAGIC, kBcachefs, kZfs};
+  const auto type = static_cast<std::uint32_t>(fs.f_type);
+  return std::find(std::begin(kCopying), std::end(kCopying), type) != std::end(kCopying);
+}
+
 // Whether the file or folder at `path` is on a file system of stored files;
 // false when that cannot be told.
 bool onStoringFileSystem(const std::string& path) {
@@ -130,6 +141,14 @@ bool onStoringFileSystem(const std::string& path) {
 bool onStoringFileSystem(int fd) {
   struct statfs fs {};
   return ::fstatfs(fd, &fs) == 0 && !kernelFileSystem(fs);
+}
+
+// Whether the file system of the open file has clearly more room than
+// `bytes`; false when that cannot be told.
+bool freeRoomOver(int fd, std::uintmax_t bytes) {
+  struct statfs fs {};
+  return ::fstatfs(fd, &fs) == 0 && fs.f_bsize > 0 &&
+         static_cast<std::uintmax_t>(fs.f_bavail) > bytes / static_cast<std::uintmax_t>(fs.f_bsize);
 }
 
 // The folder of a file, "." for a bare name.
@@ -209,11 +228,62 @@ int createTemporary(const std::string& target, std::string& name, mode_t mode) {
   return -1;
 }
 
-// Whether the file has extended attributes (access lists, security labels);
-// a file system without them has none.
-bool hasExtendedAttributes(int fd) {
-  const ssize_t n = ::flistxattr(fd, nullptr, 0);
-  return n > 0 || (n < 0 && errno != ENOTSUP);
+// A file's extended attributes (security labels, access lists, user
+// attributes): values by name.
+using Attributes = std::map<std::string, std::string>;
+
+// Fills `out` through `call(buffer, size)`, which gives the length it needs
+// when asked with no buffer and fails with ERANGE when that has grown since.
+template <typename Call>
+bool readGrowing(std::string& out, Call call) {
+  for (;;) {
+    const ssize_t need = call(nullptr, 0);
+    if (need < 0) return false;
+    out.resize(static_cast<std::size_t>(need));
+    const ssize_t n = need == 0 ? 0 : call(out.data(), out.size());
+    if (n >= 0) {
+      out.resize(static_cast<std::size_t>(n));
+      return true;
+    }
+    if (errno != ERANGE) return false;
+  }
+}
+
+// The open file's extended attributes, every one it lists; a file system
+// without them gives none. Nothing when they cannot be read.
+std::optional<Attributes> attributesOf(int fd) {
+  std::string names;
+  if (!readGrowing(names, [fd](char* b, std::size_t n) { return ::flistxattr(fd, b, n); }))
+    return errno == ENOTSUP ? std::optional(Attributes{}) : std::nullopt;
+  Attributes out;
+  for (std::size_t at = 0; at < names.size();) {
+    const std::size_t end = std::min(names.find('\0', at), names.size());
+    const std::string name = names.substr(at, end - at);
+    at = end + 1;
+    std::string value;
+    if (readGrowing(value, [fd, &name](char* b, std::size_t n) { return ::fgetxattr(fd, name.c_str(), b, n); }))
+      out.emplace(name, std::move(value));
+    else if (errno != ENODATA)  // unless removed meanwhile
+      return std::nullopt;
+  }
+  return out;
+}
+
+// Gives the open file exactly the extended attributes `want`: sets those it
+// lacks or has otherwise (a new file often has its folder's label or access
+// list already), removes those it has in addition. True when its attributes
+// are then `want`.
+bool giveAttributes(int fd, const Attributes& want) {
+  const std::optional<Attributes> had = attributesOf(fd);
+  if (!had) return false;
+  for (const auto& [name, value] : want) {
+    const auto it = had->find(name);
+    if ((it == had->end() || it->second != value) && ::fsetxattr(fd, name.c_str(), value.data(), value.size(), 0) != 0)
+      return false;
+  }
+  for (const auto& entry : *had)
+    if (want.count(entry.first) == 0 && ::fremovexattr(fd, entry.first.c_str()) != 0 && errno != ENODATA) return false;
+  return attributesOf(fd) == want;
 }
 
 // Whether the open file has the owner, group and mode of `old`.
@@ -238,23 +308,34 @@ enum class Replacement {
   Failed,       // the temporary file failed otherwise: the save fails
 };
 
+// The file a save replaces: what the temporary file must have of it, and
+// whether its file system writes every change to new blocks.
+struct Old {
+  const struct stat& st;
+  const Attributes& attributes;
+  bool copyOnWrite;
+};
+
 // What a failed call of the temporary file's means, by its error. Where the
 // new file may not be made there or given the file's owner, group or mode
 // (by the folder, the mount, the file system, an owner it cannot map), finds
 // no room (disk, quota, file-size limit) or cannot take the file's name
 // (another file system, a file mounted on its own), the file is written in
 // place instead. Any other failure, an I/O error above all, fails the save:
-// writing in place is no way round it.
-Replacement afterFailure(int error) {
+// writing in place is no way round it, nor is it round a full disk where an
+// overwrite takes new blocks as a new file does.
+Replacement afterFailure(int error, const Old* old) {
   switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+      if (old != nullptr && old->copyOnWrite) return Replacement::Failed;
+      [[fallthrough]];
     case EACCES:
     case EPERM:
     case EROFS:
     case ENOSYS:
     case EOPNOTSUPP:
     case EINVAL:
-    case ENOSPC:
-    case EDQUOT:
     case EFBIG:
     case EXDEV:
     case EBUSY:
@@ -265,43 +346,44 @@ Replacement afterFailure(int error) {
 }
 
 // Fills the open temporary file and flushes it. Replacing `old`, it takes
-// old's owner and group first and its mode last, each only where it does not
-// have them already: a mount that fixes every file's owner and mode (NTFS,
-// exFAT, FAT) refuses to set them even to what they are.
-Replacement fillTemporary(int fd, std::string_view bytes, const struct stat* old) {
+// old's owner and group first, its mode after the bytes, then its extended
+// attributes, each only where it does not have them already: a mount that
+// fixes every file's owner and mode (NTFS, exFAT, FAT) refuses to set them
+// even to what they are. An access list sets the mode too, and may take the
+// set-group bit away, so owner and mode are looked at once more at the end.
+Replacement fillTemporary(int fd, std::string_view bytes, const Old* old) {
   if (!onStoringFileSystem(fd)) return Replacement::Failed;
   struct stat now {};
   if (old != nullptr) {
-    if (hasExtendedAttributes(fd)) return Replacement::NotPossible;
-    if (::fstat(fd, &now) != 0) return afterFailure(errno);
-    const bool owned = now.st_uid == old->st_uid && now.st_gid == old->st_gid;
-    if (!owned && fileCalls().fchown(fd, old->st_uid, old->st_gid) != 0) return afterFailure(errno);
+    if (::fstat(fd, &now) != 0) return afterFailure(errno, old);
+    const bool owned = now.st_uid == old->st.st_uid && now.st_gid == old->st.st_gid;
+    if (!owned && fileCalls().fchown(fd, old->st.st_uid, old->st.st_gid) != 0) return afterFailure(errno, old);
   }
-  if (!writeAll(fd, bytes, 0)) return afterFailure(errno);
+  if (!writeAll(fd, bytes, 0)) return afterFailure(errno, old);
   // After the bytes, which may take the set-user and set-group bits away.
   if (old != nullptr) {
-    const mode_t mode = old->st_mode & 07777;
-    if (::fstat(fd, &now) != 0) return afterFailure(errno);
-    if ((now.st_mode & 07777) != mode && fileCalls().fchmod(fd, mode) != 0) return afterFailure(errno);
-    if (!sameOwnerAndMode(fd, *old)) return Replacement::NotPossible;
+    const mode_t mode = old->st.st_mode & 07777;
+    if (::fstat(fd, &now) != 0) return afterFailure(errno, old);
+    if ((now.st_mode & 07777) != mode && fileCalls().fchmod(fd, mode) != 0) return afterFailure(errno, old);
+    if (!giveAttributes(fd, old->attributes) || !sameOwnerAndMode(fd, old->st)) return Replacement::NotPossible;
   }
-  return fileCalls().fsync(fd) == 0 ? Replacement::Done : afterFailure(errno);
+  return fileCalls().fsync(fd) == 0 ? Replacement::Done : afterFailure(errno, old);
 }
 
 // Writes the bytes to a temporary file beside `target`, flushed to the disk,
 // renames it over `target` and flushes the folder. A new file is made as any
 // file the user makes. Replacing `old`, the temporary file is readable and
 // writable by its owner alone while it is written; where it cannot have all
-// of old's owner, group and mode or the folder gives it extended attributes,
-// nothing is renamed. Leaves nothing behind when it fails.
-Replacement replaceThroughTemporary(const std::string& target, std::string_view bytes, const struct stat* old) {
+// of old's owner, group, mode and extended attributes, nothing is renamed.
+// Leaves nothing behind when it fails.
+Replacement replaceThroughTemporary(const std::string& target, std::string_view bytes, const Old* old) {
   std::string tmp;
   const int fd = createTemporary(target, tmp, old != nullptr ? 0600 : 0666);
-  if (fd < 0) return afterFailure(errno);
+  if (fd < 0) return afterFailure(errno, old);
   Replacement r = fillTemporary(fd, bytes, old);
   // A network file system may report a failed write only now.
-  if (::close(fd) != 0 && r == Replacement::Done) r = afterFailure(errno);
-  if (r == Replacement::Done && ::rename(tmp.c_str(), target.c_str()) != 0) r = afterFailure(errno);
+  if (fileCalls().close(fd) != 0 && r == Replacement::Done) r = afterFailure(errno, old);
+  if (r == Replacement::Done && fileCalls().rename(tmp.c_str(), target.c_str()) != 0) r = afterFailure(errno, old);
   if (r != Replacement::Done) {
     ::unlink(tmp.c_str());
     return r;
@@ -328,34 +410,47 @@ ReadOutcome readOpened(int fd, std::string& bytes, std::size_t limit) {
   }
 }
 
-// Secures the room for the new bytes in the open file by writing, where the
+// Secures the room for `size` bytes in the open file by writing, where the
 // file system cannot reserve it: the old bytes over themselves (a hole takes
-// its blocks, the content stays the same whatever happens), then the part of
-// the new bytes past the old end (a failure cuts the file back to its old
-// length), and the file flushed, so that a full disk shows before any old
-// byte changes, also where the room is taken only when the bytes are flushed
-// (delayed allocation, a network file system).
-bool secureByWriting(int fd, std::string_view old, std::string_view bytes) {
-  const bool grows = bytes.size() > old.size();
-  if (writeAll(fd, old, 0) && (!grows || writeAll(fd, bytes.substr(old.size()), static_cast<off_t>(old.size()))) &&
+// its blocks, the content stays the same whatever happens), then line breaks
+// past the old end (a failure cuts the file back to its old length), and the
+// file flushed, so that a full disk shows before any old byte changes, also
+// where the room is taken only when the bytes are flushed (delayed
+// allocation, a network file system). Until the new bytes are written the
+// file reads as the old one followed by blank lines, should the save be
+// stopped or the cut fail.
+bool secureByWriting(int fd, std::string_view old, std::size_t size) {
+  const bool grows = size > old.size();
+  if (writeAll(fd, old, 0) &&
+      (!grows || writeAll(fd, std::string(size - old.size(), '\n'), static_cast<off_t>(old.size()))) &&
       fileCalls().fsync(fd) == 0)
     return true;
   if (grows) static_cast<void>(::ftruncate(fd, static_cast<off_t>(old.size())));
   return false;
 }
 
+// Free room a rewrite on a copy-on-write file system needs beyond twice the
+// bytes: for the file system's own records.
+constexpr std::uintmax_t kCopyOnWriteMargin = std::uintmax_t{4} << 20;
+
 // Writes the bytes over the open file where it stands, cuts it to their
 // length and flushes it to the disk. Before any byte changes, the old bytes
 // are read and the space for the longer of old and new is secured, holes
 // included, so that neither the writing nor the putting back runs out of it:
-// reserved, or, where that fails for any reason, written. When anything later
-// fails, the old bytes and length are put back.
-bool writeInPlace(int fd, std::string_view bytes, off_t oldSize) {
+// reserved, or, where that fails for any reason, written. A file system that
+// writes every change to new blocks takes new ones however that is done: it
+// must have clearly more room free than writing and putting back need. When
+// anything later fails, the old bytes and length are put back.
+bool writeInPlace(int fd, std::string_view bytes, off_t oldSize, bool copyOnWrite) {
   std::string old;
   if (!readAllAt(fd, old, oldSize)) return false;
   const std::size_t room = std::max(old.size(), bytes.size());
-  if (room > 0 && fileCalls().fallocate(fd, 0, 0, static_cast<off_t>(room)) != 0 && !secureByWriting(fd, old, bytes))
+  if (copyOnWrite) {
+    if (!freeRoomOver(fd, 2 * std::uintmax_t{room} + kCopyOnWriteMargin)) return false;
+  } else if (room > 0 && fileCalls().fallocate(fd, 0, 0, static_cast<off_t>(room)) != 0 &&
+             !secureByWriting(fd, old, room)) {
     return false;
+  }
   const bool cut = bytes.size() < old.size();
   const bool written = writeAll(fd, bytes, 0);
   const bool wasCut = written && cut && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
@@ -411,18 +506,24 @@ bool writeWholeFile(const std::string& path, std::string_view bytes) {
   // One that may be written but not read can still be replaced.
   if (opened < 0 && errno == EACCES) opened = ::open(target->c_str(), O_WRONLY | kFlags);
   const Fd file(opened);
-  if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) || !onStoringFileSystem(file.get()))
+  struct statfs fs {};
+  if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) || ::fstatfs(file.get(), &fs) != 0 ||
+      kernelFileSystem(fs))
     return false;
   if (!blocking(file.get())) return false;
   // A new file renamed over it where that changes nothing but the content;
   // the file as it stands where a temporary file cannot keep what the file
   // has, cannot be made there or cannot take its name. A temporary file that
   // fails otherwise fails the save.
-  if (st.st_nlink == 1 && !hasExtendedAttributes(file.get())) {
-    const Replacement r = replaceThroughTemporary(*target, bytes, &st);
-    if (r != Replacement::NotPossible) return r == Replacement::Done;
+  const bool cow = copyOnWrite(fs);
+  if (st.st_nlink == 1) {
+    if (const std::optional<Attributes> attributes = attributesOf(file.get())) {
+      const Old old{st, *attributes, cow};
+      const Replacement r = replaceThroughTemporary(*target, bytes, &old);
+      if (r != Replacement::NotPossible) return r == Replacement::Done;
+    }
   }
-  return writeInPlace(file.get(), bytes, st.st_size);
+  return writeInPlace(file.get(), bytes, st.st_size, cow);
 }
 
 }  // namespace kalteron

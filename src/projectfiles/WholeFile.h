@@ -39,17 +39,20 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t li
 // mode, extended attributes and other names. Through a symbolic link its
 // target is written and the link stays; a link to nothing creates its target.
 //
-// Where nothing but the content changes that way (a file of one name and no
-// extended attributes whose owner, group and mode a new file can be given),
-// the bytes go to a temporary file beside it, readable by its owner alone
-// until it is complete, flushed to the disk and renamed over it, so the file
-// is either the old one or the new one. Where a temporary file cannot keep
-// what the file has (another owner, more names, extended attributes), cannot
-// be made (a folder that may not be written, a full disk) or cannot take its
-// name, the file is written where it stands: the space for the new content is
-// secured first (reserved, or else written) and the old bytes are kept, so
-// that a failure puts them back. A temporary file that fails otherwise (an
-// I/O error) fails the save and the file is not written.
+// Where nothing but the content changes that way (a file of one name whose
+// owner, group, mode and extended attributes a new file can be given), the
+// bytes go to a temporary file beside it, readable by its owner alone until
+// it is complete, flushed to the disk and renamed over it, so the file is
+// either the old one or the new one. Where a temporary file cannot keep what
+// the file has (another owner, more names, an attribute it may not be given),
+// cannot be made (a folder that may not be written, a full disk) or cannot
+// take its name, the file is written where it stands: the space for the new
+// content is secured first (reserved, or else written) and the old bytes are
+// kept, so that a failure puts them back. A temporary file that fails
+// otherwise (an I/O error) fails the save and the file is not written. On a
+// file system that writes every change to new blocks (btrfs), a full disk
+// fails the save, and the file is written where it stands only with clearly
+// more room free than writing and putting back take.
 //
 // Refused, the file left alone: a file that is not a regular one or may not
 // be written, one on a file system of the kernel's (proc, sysfs and their
@@ -58,9 +61,9 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t li
 // Returns true only when the bytes are written and flushed to the disk.
 bool writeWholeFile(const std::string& path, std::string_view bytes);
 
-// The system calls that move the bytes, flush them, reserve their space and
-// give a new file its owner and mode, replaceable by tests to see how they
-// are made or to make them fail.
+// The system calls that move the bytes, flush them, reserve their space,
+// give a new file its owner and mode, close it and give it the file's name,
+// replaceable by tests to see how they are made or to make them fail.
 struct FileCalls {
   ssize_t (*read)(int fd, void* buf, std::size_t n);
   ssize_t (*pwrite)(int fd, const void* buf, std::size_t n, off_t at);
@@ -68,6 +71,8 @@ struct FileCalls {
   int (*fallocate)(int fd, int mode, off_t at, off_t length);
   int (*fchown)(int fd, uid_t owner, gid_t group);
   int (*fchmod)(int fd, mode_t mode);
+  int (*close)(int fd);
+  int (*rename)(const char* from, const char* to);
 };
 FileCalls& fileCalls();
 

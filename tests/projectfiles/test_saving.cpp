@@ -8,7 +8,9 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -51,20 +53,38 @@ class CallsReplaced {
   FileCalls saved_;
 };
 
-// Gives the folder a default access list by which every file made in it gets
-// an access list of its own (the user 65534 may read and write it).
-bool giveDefaultAccessList(const fs::path& folder) {
+// An access list by which the user 65534 may do `perm` (6: read and write)
+// besides the owner, group and others, as the kernel stores it: a file's own
+// ("system.posix_acl_access") or the one a folder gives every file made in it
+// ("system.posix_acl_default").
+std::string accessList(std::uint16_t perm) {
   struct Entry {
     std::uint16_t tag, perm;
     std::uint32_t id;
   };
   constexpr std::uint32_t kVersion = 2, kNoId = ~0u;
   // Owner, the named user, group, mask, others, in the order the kernel wants.
-  const Entry entries[] = {{0x01, 6, kNoId}, {0x02, 6, 65534}, {0x04, 4, kNoId}, {0x10, 6, kNoId}, {0x20, 4, kNoId}};
+  const Entry entries[] = {{0x01, 6, kNoId}, {0x02, perm, 65534}, {0x04, 4, kNoId}, {0x10, 6, kNoId}, {0x20, 4, kNoId}};
   std::string value(reinterpret_cast<const char*>(&kVersion), sizeof kVersion);
   value.append(reinterpret_cast<const char*>(entries), sizeof entries);
-  return ::setxattr(folder.c_str(), "system.posix_acl_default", value.data(), value.size(), 0) == 0;
+  return value;
 }
+
+// Every extended attribute of the file, by name.
+std::map<std::string, std::string> attributesOf(const fs::path& p) {
+  std::map<std::string, std::string> out;
+  std::string names(65536, '\0'), value(65536, '\0');
+  names.resize(static_cast<std::size_t>(std::max<ssize_t>(0, ::listxattr(p.c_str(), names.data(), names.size()))));
+  for (std::size_t at = 0; at < names.size(); at = names.find('\0', at) + 1) {
+    const std::string name = names.c_str() + at;
+    const ssize_t n = ::getxattr(p.c_str(), name.c_str(), value.data(), value.size());
+    out[name] = value.substr(0, static_cast<std::size_t>(std::max<ssize_t>(0, n)));
+  }
+  return out;
+}
+
+// A folder of a memory file system (tmpfs) on most systems.
+const fs::path kMemory = "/dev/shm";
 
 class Saving : public ProjectTest {
  protected:
@@ -76,6 +96,7 @@ class Saving : public ProjectTest {
     // Folders a case locked are opened again so that they can be removed.
     for (const auto& e : fs::recursive_directory_iterator(dir))
       if (e.is_directory()) fs::permissions(e.path(), fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(kMemory / dir.filename());
     ProjectTest::TearDown();
   }
   // A file of the given bytes, in a folder of its own made first.
@@ -91,9 +112,11 @@ class Saving : public ProjectTest {
 // whoever saves: root saving a user's file, a colleague saving one of a
 // shared group folder, a user saving a file of a group it is not in or his
 // own on a mount that fixes every file's owner and mode (changing them
-// fails). A new file takes the old one's place only where it has all three.
+// fails) or ignores them (changing them does nothing). A new file takes the
+// old one's place only where it has all three.
 TEST_F(Saving, TheOwnerGroupAndModeStay) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root to make files of two users";
+  enum Mount { kPlain, kFixed, kIgnoring };
   struct Case {
     const char* name;
     uid_t uid;
@@ -103,16 +126,18 @@ TEST_F(Saving, TheOwnerGroupAndModeStay) {
     gid_t folderGid;
     mode_t folderMode;
     bool byColleague;  // saved by the user 65534, else by root
-    bool fixedMount;   // fchown and fchmod fail
+    Mount mount;       // what fchown and fchmod do
     bool replaced;     // a new file (inode) in its place
   };
   const Case cases[] = {
-      {"root saves a user's private project", 65534, 65534, 0600, 0, 0, 0755, false, false, true},
-      {"a colleague saves root's project in a group folder", 0, 65534, 0660, 0, 65534, 02770, true, false, false},
-      {"set-user and set-group bits", 0, 65534, 06754, 0, 0, 0755, false, false, true},
-      {"the owner saves it under a group it is not in", 65534, 0, 0640, 65534, 65534, 0755, true, false, false},
-      {"the owner saves it on a fixed mount", 65534, 65534, 0600, 65534, 65534, 0755, true, true, true},
-      {"the owner saves it on a fixed mount, another mode", 65534, 65534, 0604, 65534, 65534, 0755, true, true, false},
+      {"root saves a user's private project", 65534, 65534, 0600, 0, 0, 0755, false, kPlain, true},
+      {"a colleague saves root's project in a group folder", 0, 65534, 0660, 0, 65534, 02770, true, kPlain, false},
+      {"set-user and set-group bits", 0, 65534, 06754, 0, 0, 0755, false, kPlain, true},
+      {"the owner saves it under a group it is not in", 65534, 0, 0640, 65534, 65534, 0755, true, kPlain, false},
+      {"the owner saves it on a fixed mount", 65534, 65534, 0600, 65534, 65534, 0755, true, kFixed, true},
+      {"the owner saves it on a fixed mount, another mode", 65534, 65534, 0604, 65534, 65534, 0755, true, kFixed, false},
+      {"root saves a user's project where owners are ignored", 65534, 65534, 0600, 0, 0, 0755, false, kIgnoring, false},
+      {"the owner saves it where modes are ignored", 65534, 65534, 0644, 65534, 65534, 0755, true, kIgnoring, false},
   };
   const std::string after = "[Kalteron]\r\n1=Петров\r\n";
   for (const Case& c : cases) {
@@ -126,9 +151,12 @@ TEST_F(Saving, TheOwnerGroupAndModeStay) {
     const int readableBefore = inChild([&] { return readWholeFile(p.string()) ? 0 : 1; });
 
     CallsReplaced replaced;
-    if (c.fixedMount) {
+    if (c.mount == kFixed) {
       fileCalls().fchown = [](int, uid_t, gid_t) { return errno = ENOSYS, -1; };
       fileCalls().fchmod = [](int, mode_t) { return errno = ENOSYS, -1; };
+    } else if (c.mount == kIgnoring) {
+      fileCalls().fchown = [](int, uid_t, gid_t) { return 0; };
+      fileCalls().fchmod = [](int, mode_t) { return 0; };
     }
     const auto save = [&] { return writeWholeFile(p.string(), after) ? 0 : 1; };
     ASSERT_EQ(c.byColleague ? inChild(save) : save(), 0);
@@ -144,60 +172,83 @@ TEST_F(Saving, TheOwnerGroupAndModeStay) {
 }
 
 // Other names of the file see the new content, in a folder that may be
-// written as in one that may not; extended attributes stay, and none is
-// added by a folder whose new files get an access list. Only a file of one
-// name and no attributes is replaced by a new one.
+// written as in one that may not. Extended attributes stay, whoever saves, on
+// a disk and in memory: a security label, an access list, user attributes;
+// none is added by a folder whose new files get an access list. A file of one
+// name is replaced by a new one given its attributes, where that may be done.
 TEST_F(Saving, OtherNamesAndAttributesStay) {
   struct Case {
     const char* name;
     bool secondName;
-    bool attribute;
+    const char* attribute;  // given to the file, with `value`
+    std::string value;
     bool lockFolder;
-    bool folderList;  // the folder gives its new files an access list
-    bool replaced;    // a new file (inode) in its place
+    std::uint16_t folderList;  // what the folder's default access list lets 65534 do, 0: none
+    bool byOwner;              // the user 65534's file, saved by him; else root's, saved as the test runs
+    int replaced;              // by a new file (inode) in its place: 1, 0, -1 either
   };
+  const std::string label = "unconfined_u:object_r:user_home_t:s0";
   const Case cases[] = {
-      {"a second name, writable folder", true, false, false, false, false},
-      {"a second name, locked folder", true, false, true, false, false},
-      {"an extended attribute", false, true, false, false, false},
-      {"a folder giving new files an access list", false, false, false, true, false},
-      {"one name, no attributes", false, false, false, false, true},
+      {"a second name, writable folder", true, nullptr, "", false, 0, false, 0},
+      {"a second name, locked folder", true, nullptr, "", true, 0, false, 0},
+      {"a user attribute", false, "user.kalteron", "1", false, 0, false, 1},
+      {"a download mark, saved by the owner", false, "user.xdg.origin.url", "https://example.org/p.klt", false, 0,
+       true, 1},
+      {"a security label", false, "security.selinux", label + '\0', false, 0, false, 1},
+      // Labelling a new file is the security policy's to allow.
+      {"a security label, saved by the owner", false, "security.selinux", label + '\0', false, 0, true, -1},
+      {"an access list", false, "system.posix_acl_access", accessList(6), false, 0, false, 1},
+      {"a folder giving new files an access list", false, nullptr, "", false, 6, false, 1},
+      {"an access list, the folder giving another", false, "system.posix_acl_access", accessList(6), false, 4, true, 1},
+      {"one name, no attributes", false, nullptr, "", false, 0, false, 1},
   };
   const std::string after = "[Kalteron]\r\n1=Петров\r\n[Other]\r\nq=2\r\n";
-  std::string notRun;
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const fs::path p = put(c.name, "[Kalteron]\r\n1=Иванов\r\n");
-    fs::create_directories(dir / c.name / "elsewhere");
-    const fs::path other = dir / c.name / "elsewhere" / "other.klt";
-    if (c.secondName) fs::create_hard_link(p, other);
-    if ((c.attribute && ::setxattr(p.c_str(), "user.kalteron", "1", 1, 0) != 0) ||
-        (c.folderList && !giveDefaultAccessList(p.parent_path()))) {
-      EXPECT_EQ(errno, ENOTSUP);
-      notRun += std::string(" [") + c.name + "]";  // a file system without extended attributes
-      continue;
-    }
-    if (c.lockFolder) fs::permissions(p.parent_path(), fs::perms{0555});
-    const struct stat before = statOf(p);
-    const ssize_t attributes = ::listxattr(p.c_str(), nullptr, 0);
+  // On the disk the tests run on and in memory.
+  struct statfs shm {};
+  const bool inMemory = ::statfs(kMemory.c_str(), &shm) == 0 && shm.f_type == TMPFS_MAGIC;
+  std::string notRun = inMemory ? "" : " [tmpfs]";
+  for (const fs::path& base : inMemory ? std::vector{dir, kMemory / dir.filename()} : std::vector{dir}) {
+    for (const Case& c : cases) {
+      const std::string where = c.name + (base == dir ? std::string() : " (tmpfs)");
+      SCOPED_TRACE(where);
+      const fs::path folder = base / c.name;
+      fs::create_directories(folder / "elsewhere");
+      const fs::path p = folder / "p.klt", other = folder / "elsewhere" / "other.klt";
+      ASSERT_TRUE(writeWholeFile(p.string(), "[Kalteron]\r\n1=Иванов\r\n"));
+      if (c.secondName) fs::create_hard_link(p, other);
+      if (c.byOwner && ::geteuid() == 0 &&
+          (::chown(p.c_str(), 65534, 65534) != 0 || ::chown(folder.c_str(), 65534, 65534) != 0))
+        FAIL() << "chown";
+      if ((c.attribute != nullptr && ::setxattr(p.c_str(), c.attribute, c.value.data(), c.value.size(), 0) != 0) ||
+          (c.folderList != 0 && ::setxattr(folder.c_str(), "system.posix_acl_default", accessList(c.folderList).data(),
+                                           accessList(c.folderList).size(), 0) != 0)) {
+        // A file system without them, or a label only root may give.
+        EXPECT_TRUE(errno == ENOTSUP || errno == EPERM) << errno;
+        notRun += " [" + where + "]";
+        continue;
+      }
+      if (c.lockFolder) fs::permissions(folder, fs::perms{0555});
+      const struct stat before = statOf(p);
+      const auto attributes = attributesOf(p);
 
-    ASSERT_TRUE(writeWholeFile(p.string(), after));
-    EXPECT_EQ(readWholeFile(p.string()), after);
-    const struct stat st = statOf(p);
-    EXPECT_EQ(st.st_ino != before.st_ino, c.replaced);
-    EXPECT_EQ(st.st_nlink, before.st_nlink);
-    EXPECT_EQ(::listxattr(p.c_str(), nullptr, 0), attributes);
-    if (c.secondName) {
-      EXPECT_EQ(readWholeFile(other.string()), after);
+      const auto save = [&] { return writeWholeFile(p.string(), after) ? 0 : 1; };
+      ASSERT_EQ(c.byOwner ? inChild(save) : save(), 0);
+      EXPECT_EQ(readWholeFile(p.string()), after);
+      const struct stat st = statOf(p);
+      if (c.replaced >= 0) {
+        EXPECT_EQ(st.st_ino != before.st_ino, c.replaced == 1);
+      }
+      EXPECT_EQ(st.st_nlink, before.st_nlink);
+      EXPECT_EQ(st.st_uid, before.st_uid);
+      EXPECT_EQ(st.st_mode, before.st_mode);
+      EXPECT_EQ(attributesOf(p), attributes);
+      if (c.secondName) {
+        EXPECT_EQ(readWholeFile(other.string()), after);
+      }
+      EXPECT_EQ(namesIn(folder), (std::set<std::string>{"p.klt", "elsewhere"}));
     }
-    if (c.attribute) {
-      char value[8] = {};
-      EXPECT_EQ(::getxattr(p.c_str(), "user.kalteron", value, sizeof value), 1);
-      EXPECT_STREQ(value, "1");
-    }
-    EXPECT_EQ(namesIn(p.parent_path()), (std::set<std::string>{"p.klt", "elsewhere"}));
   }
-  if (!notRun.empty()) GTEST_SKIP() << "no extended attributes here:" << notRun;
+  if (!notRun.empty()) GTEST_SKIP() << "no such extended attributes here:" << notRun;
 }
 
 // A disk too full for the new content leaves the file byte for byte as it
@@ -205,28 +256,44 @@ TEST_F(Saving, OtherNamesAndAttributesStay) {
 // full before any old byte is written over, so that nobody reads the file
 // half written; where the new content needs no more room than the file has,
 // it is written. So also where the file system cannot reserve space (ext3,
-// ramfs), its room secured by writing.
+// ramfs), its room secured by writing. On btrfs, where an overwrite takes
+// new blocks too, a nearly full disk saves or leaves the file as it was,
+// whatever its names; with room to spare, every save is made.
 TEST_F(Saving, AFullDiskLeavesTheFileAsItWas) {
   constexpr std::size_t kPage = 4096;
   std::string sparse = "[Kalteron]\r\n1=Иванов\r\n";
   sparse.resize(5 * kPage, '\0');  // the pages between the first and last hold nothing
   sparse += "[Other]\r\nq=1\r\n";
+  enum Outcome { kFailed, kSaved, kEither };
   struct Case {
     const char* name;
     std::string fileSystem;
     std::string before;
     std::string after;
-    bool saved;
+    Outcome outcome;
+    bool secondName = false;
+    std::size_t pagesLeft = 0;  // free pages left once the disk is filled
   };
+  const std::string three(3 * kPage, 'o'), six(6 * kPage, 'n'), small = "[Other]\r\nq=2\r\n";
+  constexpr std::size_t kRoom = 4000;  // 16 MB
   const Case cases[] = {
-      {"a sparse file written over", "tmpfs", sparse, std::string(sparse.size(), 'n'), false},
-      {"a file growing past the room left", "tmpfs", "[Other]\r\nq=1\r\n", std::string(20 * kPage, 'n'), false},
-      {"a file shrinking", "tmpfs", std::string(3 * kPage, 'o'), "[Other]\r\nq=2\r\n", true},
-      {"ext3, a sparse file written over", "ext3", sparse, std::string(sparse.size(), 'n'), false},
-      {"ext3, a file growing past the room left", "ext3", "[Other]\r\nq=1\r\n", std::string(20 * kPage, 'n'), false},
-      {"ext3, a file shrinking", "ext3", std::string(3 * kPage, 'o'), "[Other]\r\nq=2\r\n", true},
-      {"ramfs, a sparse file growing", "ramfs", sparse, std::string(20 * kPage, 'n'), true},
-      {"ramfs, a file shrinking", "ramfs", std::string(3 * kPage, 'o'), "[Other]\r\nq=2\r\n", true},
+      {"a sparse file written over", "tmpfs", sparse, std::string(sparse.size(), 'n'), kFailed},
+      {"a file growing past the room left", "tmpfs", "[Other]\r\nq=1\r\n", std::string(20 * kPage, 'n'), kFailed},
+      {"a file shrinking", "tmpfs", three, small, kSaved},
+      {"ext3, a sparse file written over", "ext3", sparse, std::string(sparse.size(), 'n'), kFailed},
+      {"ext3, a file growing past the room left", "ext3", "[Other]\r\nq=1\r\n", std::string(20 * kPage, 'n'), kFailed},
+      {"ext3, a file shrinking", "ext3", three, small, kSaved},
+      {"ramfs, a sparse file growing", "ramfs", sparse, std::string(20 * kPage, 'n'), kSaved},
+      {"ramfs, a file shrinking", "ramfs", three, small, kSaved},
+      {"btrfs, growing", "btrfs", three, six, kEither, false, 0},
+      {"btrfs, the same length", "btrfs", three, std::string(three.size(), 'n'), kEither, false, 4},
+      {"btrfs, shrinking", "btrfs", six, small, kEither, false, 10},
+      {"btrfs, two names, growing", "btrfs", three, six, kEither, true, 10},
+      {"btrfs, two names, the same length", "btrfs", three, std::string(three.size(), 'n'), kEither, true, 0},
+      {"btrfs, two names, shrinking", "btrfs", six, small, kEither, true, 4},
+      {"btrfs with room, growing", "btrfs", three, six, kSaved, false, kRoom},
+      {"btrfs with room, two names, growing", "btrfs", three, six, kSaved, true, kRoom},
+      {"btrfs with room, two names, shrinking", "btrfs", six, small, kSaved, true, kRoom},
   };
   const fs::path disk = dir / "disk";
   fs::create_directories(disk);
@@ -234,14 +301,17 @@ TEST_F(Saving, AFullDiskLeavesTheFileAsItWas) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     // The file system goes with the child's mount namespace, whatever becomes
-    // of the child, and an ext3 image's loop device with it.
+    // of the child, and an image's loop device with it.
     const int status = forked([&] {
       const std::string d = disk.string();
-      const std::string ext3 =
-          "mkfs.ext3 -q -F -b 4096 " + d + ".img 8M >/dev/null && mount -o loop " + d + ".img " + d;
+      const std::string image = c.fileSystem == "ext3" ? "mkfs.ext3 -q -F -b 4096 " + d + ".img 8M"
+                                                       : "truncate -s 128M " + d + ".img && mkfs.btrfs -q -f --mixed " +
+                                                             d + ".img";
+      const std::string mounted = image + " >/dev/null 2>&1 && mount -o loop " + d + ".img " + d;
       if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-          (c.fileSystem == "ext3" ? std::system(ext3.c_str())
-                                  : ::mount("kalteron", d.c_str(), c.fileSystem.c_str(), 0, "size=64k,mode=0755")) != 0)
+          (c.fileSystem == "ext3" || c.fileSystem == "btrfs"
+               ? std::system(mounted.c_str())
+               : ::mount("kalteron", d.c_str(), c.fileSystem.c_str(), 0, "size=64k,mode=0755")) != 0)
         return kNotSwitched;
       fs::remove(disk / "lost+found");  // ext3's
       const fs::path p = disk / "p.klt";
@@ -253,15 +323,27 @@ TEST_F(Saving, AFullDiskLeavesTheFileAsItWas) {
             ::pwrite(fd, page.data(), page.size(), static_cast<off_t>(at)) != static_cast<ssize_t>(page.size()))
           return 3;
       }
-      if (::ftruncate(fd, static_cast<off_t>(c.before.size())) != 0) return 3;
+      if (::ftruncate(fd, static_cast<off_t>(c.before.size())) != 0 || ::fsync(fd) != 0) return 3;
       ::close(fd);
+      std::set<std::string> names{"fill", "p.klt"};
+      if (c.secondName) fs::create_hard_link(p, disk / *names.insert("q.klt").first);
       // Nothing fills ramfs: there the file has a second name in the filler's
       // place instead, so that it is written in place.
       if (c.fileSystem == "ramfs") fs::create_hard_link(p, disk / "fill");
+      // The room to be left is held by a file of its own until the disk is
+      // full, then given back, and free once the file system has taken note.
+      const std::string chunk(16 * kPage, 'f');
+      const fs::path room = disk / "room";
+      const int held = ::open(room.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+      for (std::size_t page = 0; page < c.pagesLeft; ++page)
+        if (::write(held, chunk.data(), kPage) != static_cast<ssize_t>(kPage)) return 3;
+      ::close(held);
       const int fill = ::open((disk / "fill").c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-      const std::string chunk(kPage, 'f');
-      while (::write(fill, chunk.data(), chunk.size()) > 0) {
-      }
+      for (const std::size_t n : {chunk.size(), kPage})
+        while (::write(fill, chunk.data(), n) > 0) {
+        }
+      if (::unlink(room.c_str()) != 0) return 3;
+      ::syncfs(fill);
       ::close(fill);
 
       // Writes into the file itself that change an old byte, counted.
@@ -278,11 +360,13 @@ TEST_F(Saving, AFullDiskLeavesTheFileAsItWas) {
           ++writesOver;
         return ::pwrite(fd, buf, n, at);
       };
-      if (writeWholeFile(p.string(), c.after) != c.saved) return 4;
-      if (readWholeFile(p.string()) != (c.saved ? c.after : c.before)) return 5;
-      if (namesIn(disk) != std::set<std::string>{"fill", "p.klt"}) return 6;
+      const bool saved = writeWholeFile(p.string(), c.after);
+      if (c.outcome != kEither && saved != (c.outcome == kSaved)) return 4;
+      if (readWholeFile(p.string()) != (saved ? c.after : c.before)) return 5;
+      if (c.secondName && readWholeFile((disk / "q.klt").string()) != (saved ? c.after : c.before)) return 5;
+      if (namesIn(disk) != names) return 6;
       // A save that cannot have the room fails before a byte is written over.
-      if (!c.saved && writesOver != 0) return 7;
+      if (!saved && writesOver != 0) return 7;
       return 0;
     });
     if (status == kNotSwitched)
@@ -291,77 +375,102 @@ TEST_F(Saving, AFullDiskLeavesTheFileAsItWas) {
       EXPECT_EQ(status, 0) << "4: saved, 5: content, 6: files left, 7: written over";
   }
   if (!notRun.empty())
-    GTEST_SKIP() << "cannot mount a file system of its own (needs root, a loop device, mkfs.ext3):" << notRun;
+    GTEST_SKIP() << "cannot mount a file system of its own (needs root, a loop device, mkfs.ext3, mkfs.btrfs):"
+                 << notRun;
 }
 
 // A write or flush that fails after the old bytes were written over puts
-// them back: the file keeps its content and length. A temporary file that
-// fails for want of room sends the save in place, one that fails otherwise
-// (an I/O error) fails it.
+// them back: the file keeps its content and length. Room secured by writing
+// holds the old bytes and then line breaks only, so that a save stopped
+// there leaves the old project. A temporary file that fails for want of room
+// sends the save in place, one that fails otherwise (an I/O error, also from
+// its close or rename) fails it.
 TEST_F(Saving, AFailedWriteInPlacePutsTheOldBytesBack) {
-  static int callsLeft, error;  // the call that fails: 0 for the next one
+  enum class Call { None, Write, Flush, Close, Rename };
+  static Call failing;
+  static int callsLeft, error;  // of the failing kind, the call that fails: 0 for the next one
+  static ino_t file;
+  static std::vector<std::string> flushed;  // the file's bytes at each of its flushes
   struct Case {
     const char* name;
     std::string before;
     std::string after;
-    bool linked;       // a second name, so written in place; else through a temporary file
-    bool reserves;     // else fallocate fails and the room is secured by writing
-    int failingWrite;  // -1: none
-    int failingFlush;
+    bool linked;    // a second name, so written in place; else through a temporary file
+    bool reserves;  // else fallocate fails and the room is secured by writing
+    Call call;
+    int nth;
     int error;  // of the failing call; 0: a write that writes nothing, errno left at ENOSPC
     bool saved;
   };
   const std::string small = "[Kalteron]\r\n1=Иванов\r\n";
   const std::string large = small + std::string(200000, 'x') + "\r\n";
   const Case cases[] = {
-      {"growing, the first write", small, large, true, true, 0, -1, EIO, false},
-      {"growing, a later write", small, large, true, true, 1, -1, EIO, false},
-      {"shrinking, a later write", large, small + std::string(10000, 'y'), true, true, 1, -1, EIO, false},
-      {"growing, the flush", small, large, true, true, -1, 0, EIO, false},
-      {"shrinking, the flush", large, small, true, true, -1, 0, EIO, false},
-      {"no room reserved, growing", small, large, true, false, -1, -1, EIO, true},
-      {"no room reserved, shrinking, the last flush", large, small, true, false, -1, 1, EIO, false},
-      {"temporary file, the write", small, large, false, true, 0, -1, EIO, false},
-      {"temporary file, a write that writes nothing", small, large, false, true, 0, -1, 0, false},
-      {"temporary file, the flush", small, large, false, true, -1, 0, EIO, false},
-      {"temporary file, over quota at the flush", small, large, false, true, -1, 0, EDQUOT, true},
+      {"growing, the first write", small, large, true, true, Call::Write, 0, EIO, false},
+      {"growing, a later write", small, large, true, true, Call::Write, 1, EIO, false},
+      {"shrinking, a later write", large, small + std::string(10000, 'y'), true, true, Call::Write, 1, EIO, false},
+      {"growing, the flush", small, large, true, true, Call::Flush, 0, EIO, false},
+      {"shrinking, the flush", large, small, true, true, Call::Flush, 0, EIO, false},
+      {"no room reserved, growing", small, large, true, false, Call::None, 0, 0, true},
+      {"no room reserved, growing, the room's flush", small, large, true, false, Call::Flush, 0, EIO, false},
+      {"no room reserved, shrinking, the last flush", large, small, true, false, Call::Flush, 1, EIO, false},
+      {"temporary file, the write", small, large, false, true, Call::Write, 0, EIO, false},
+      {"temporary file, a write that writes nothing", small, large, false, true, Call::Write, 0, 0, false},
+      {"temporary file, the flush", small, large, false, true, Call::Flush, 0, EIO, false},
+      {"temporary file, over quota at the flush", small, large, false, true, Call::Flush, 0, EDQUOT, true},
+      {"temporary file, the close", small, large, false, true, Call::Close, 0, EIO, false},
+      {"temporary file, the rename", small, large, false, true, Call::Rename, 0, EIO, false},
+  };
+  // Whether this call is the one to fail; errno is then its error.
+  static const auto failsNow = [](Call call) {
+    if (call != failing || callsLeft-- != 0) return false;
+    errno = error != 0 ? error : ENOSPC;
+    return true;
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const fs::path p = put(c.name, c.before);
     if (c.linked) fs::create_hard_link(p, dir / c.name / "other.klt");
-    const ino_t before = statOf(p).st_ino;
+    file = statOf(p).st_ino;
+    failing = c.call;
+    callsLeft = c.nth;
+    error = c.error;
+    flushed.clear();
 
     CallsReplaced replaced;
     // Each write takes at most a page, so a later one fails with old and new
     // bytes mixed in the file.
-    callsLeft = c.failingWrite;
-    error = c.error;
     fileCalls().pwrite = [](int fd, const void* buf, std::size_t n, off_t at) -> ssize_t {
-      if (callsLeft-- == 0) {
-        errno = error != 0 ? error : ENOSPC;
-        return error != 0 ? -1 : 0;
-      }
+      if (failsNow(Call::Write)) return error != 0 ? -1 : 0;
       return ::pwrite(fd, buf, std::min<std::size_t>(n, 4096), at);
     };
-    if (c.failingFlush >= 0) {
-      static int flushesLeft;
-      flushesLeft = c.failingFlush;
-      fileCalls().fsync = [](int fd) -> int {
-        if (flushesLeft-- == 0) {
-          errno = error;
-          return -1;
-        }
-        return ::fsync(fd);
-      };
-    }
+    fileCalls().fsync = [](int fd) -> int {
+      struct stat st {};
+      if (::fstat(fd, &st) == 0 && st.st_ino == file) {
+        std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
+        EXPECT_EQ(::pread(fd, bytes.data(), bytes.size(), 0), st.st_size);
+        flushed.push_back(bytes);
+      }
+      return failsNow(Call::Flush) ? -1 : ::fsync(fd);
+    };
+    fileCalls().close = [](int fd) {
+      const int closed = ::close(fd);
+      return failsNow(Call::Close) ? -1 : closed;
+    };
+    fileCalls().rename = [](const char* from, const char* to) {
+      return failsNow(Call::Rename) ? -1 : ::rename(from, to);
+    };
     if (!c.reserves) fileCalls().fallocate = [](int, int, off_t, off_t) { return errno = EOPNOTSUPP, -1; };
     EXPECT_EQ(writeWholeFile(p.string(), c.after), c.saved);
     const std::string& now = c.saved ? c.after : c.before;
     EXPECT_EQ(readWholeFile(p.string()), now);
     EXPECT_EQ(readWholeFile((dir / c.name / "other.klt").string()), c.linked ? std::optional(now) : std::nullopt);
-    EXPECT_EQ(statOf(p).st_ino, before);  // written in place or not at all
+    EXPECT_EQ(statOf(p).st_ino, file);  // written in place or not at all
     EXPECT_EQ(namesIn(dir / c.name).size(), c.linked ? 2u : 1u);
+    if (!c.reserves) {
+      ASSERT_FALSE(flushed.empty());
+      const std::string room = c.before + std::string(c.after.size() - std::min(c.after.size(), c.before.size()), '\n');
+      EXPECT_TRUE(flushed.front() == room) << "the room secured holds other bytes";
+    }
   }
 }
 
