@@ -4,6 +4,7 @@
 // 1 s, in time and memory in proportion to the file (the memory is measured
 // outside, on the dump tool).
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -21,7 +22,7 @@ namespace {
 // Two projects that differ in every choice a load has to switch: region,
 // regime, chamber type, category and product, switches.
 struct Proekty {
-  fs::path dir = fs::temp_directory_path() / "kalteron-bench-projectfile";
+  fs::path dir = fs::temp_directory_path() / ("kalteron-bench-projectfile-" + std::to_string(::getpid()));
   std::string a = (dir / "sklad").string();
   std::string b = (dir / "pavilion").string();
 

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include "PrivateEnvironment.h"
 #include "mainwindow/Bal.h"
 #include "projectfiles/clsOpenDialog.h"
 #include "report/qt/FormPrintWindow.h"
@@ -13,6 +14,9 @@
 using namespace kalteron;
 
 namespace {
+
+// Qt's folders and the snapshot's fixed copy stay inside the program's own.
+const kalteron::test::PrivateEnvironment ownEnvironment;
 
 QApplication& app() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -41,7 +45,7 @@ struct Preview {
 void BM_Snimok(benchmark::State& state) {
   app();
   QTemporaryDir dir;
-  qputenv("TMPDIR", dir.path().toUtf8());
+  const kalteron::test::EnvironmentSet tmpdir("TMPDIR", dir.path().toStdString());
   Preview p;
   Cancel cancel;
   for (auto _ : state) p.page.Snimok(cancel);

@@ -18,6 +18,7 @@
 #include <cstring>
 #include <string>
 
+#include "PrivateEnvironment.h"
 #include "mainwindow/Bal.h"
 #include "mainwindow/qt/Application.h"
 #include "mainwindow/qt/BalWindow.h"
@@ -25,6 +26,9 @@
 extern char** environ;
 
 namespace {
+
+// Qt's folders stay inside the program's own.
+const kalteron::test::PrivateEnvironment ownEnvironment;
 
 std::string gSelf;
 

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "PrivateEnvironment.h"
 #include "mainwindow/Bal.h"
 #include "mainwindow/Prompter.h"
 #include "mainwindow/qt/Application.h"
@@ -25,6 +26,11 @@
 #include "report/qt/MDIPrint.h"
 
 namespace kalteron::qt::test {
+
+using kalteron::test::EnvironmentSet;
+
+// Every Qt test program runs with a home, temporary and XDG folders of its own.
+inline const kalteron::test::PrivateEnvironment kOwnEnvironment;
 
 class ScriptedPrompter : public Prompter {
  public:

@@ -49,6 +49,20 @@ inline int inChild(const std::function<int()>& body) {
   });
 }
 
+// Removes a test's folder with all it holds, folders a case locked included;
+// never throws, and fails the test when anything stays.
+inline void removeFolder(const std::filesystem::path& folder) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code ignored;
+    if (fs::is_directory(it->symlink_status(ignored)))
+      fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+  }
+  fs::remove_all(folder, ec);
+  EXPECT_FALSE(ec) << folder << ": " << ec.message();
+}
+
 // The 106 stored values of the window, by key.
 inline std::map<int, std::string> sohranennoe(Bal& bal) {
   std::map<int, std::string> out;
@@ -71,7 +85,7 @@ class ProjectTest : public ::testing::Test {
     std::filesystem::create_directories(dir);
     bal.Form_Load();
   }
-  void TearDown() override { std::filesystem::remove_all(dir); }
+  void TearDown() override { removeFolder(dir); }
 
   std::string imia(const std::string& name) const { return (dir / name).string(); }
 

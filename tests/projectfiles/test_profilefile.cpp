@@ -305,7 +305,10 @@ class ProfileOnDisk : public ::testing::Test {
     dir = fs::temp_directory_path() / ("kalteron-profile-" + std::to_string(std::random_device{}()));
     fs::create_directories(dir);
   }
-  void TearDown() override { fs::remove_all(dir); }
+  void TearDown() override {
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+  }
   fs::path dir;
 };
 

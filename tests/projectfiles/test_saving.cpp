@@ -93,10 +93,7 @@ class Saving : public ProjectTest {
     fs::permissions(dir, fs::perms{0755});
   }
   void TearDown() override {
-    // Folders a case locked are opened again so that they can be removed.
-    for (const auto& e : fs::recursive_directory_iterator(dir))
-      if (e.is_directory()) fs::permissions(e.path(), fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(kMemory / dir.filename());
+    removeFolder(kMemory / dir.filename());
     ProjectTest::TearDown();
   }
   // A file of the given bytes, in a folder of its own made first.
@@ -580,7 +577,10 @@ TEST_F(Saving, NothingLargerThanTheReaderTakesIsWritten) {
 TEST_F(Saving, ANewFileIsPrivateWhileWrittenAndItsNameFlushed) {
   static std::vector<mode_t> modesWritten;
   static std::vector<ino_t> flushed;
-  const mode_t mask = ::umask(0);
+  const struct MaskKept {
+    mode_t was = ::umask(0);
+    ~MaskKept() { ::umask(was); }
+  } mask;
   for (const mode_t mode : {0600, 0640, 0644, 0666}) {
     SCOPED_TRACE(mode);
     const fs::path p = put(std::to_string(mode), "[Kalteron]\r\n1=Иванов\r\n");
@@ -610,7 +610,6 @@ TEST_F(Saving, ANewFileIsPrivateWhileWrittenAndItsNameFlushed) {
     for (const mode_t m : modesWritten) EXPECT_EQ(m, 0600);
     EXPECT_EQ(flushed, std::vector<ino_t>{statOf(p.parent_path()).st_ino});
   }
-  ::umask(mask);
 }
 
 // A regular file is read waiting for its bytes: an answer of "try again" (a

@@ -148,10 +148,6 @@ class LockedFolder : public WholeFile {
     fs::permissions(dir, fs::perms{0755});
     fs::create_directories(locked);
   }
-  void TearDown() override {
-    fs::permissions(locked, fs::perms{0700});
-    WholeFile::TearDown();
-  }
   // A file anybody may write.
   void put(const std::string& name, const std::string& bytes) {
     ASSERT_TRUE(writeWholeFile(in(name), bytes));

@@ -81,7 +81,7 @@ class ProjectMenuTest : public QObject {
   // once and the window stays usable.
   void openDialogListsAnyCaseAndRefusesAPipe() {
     QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
+    const EnvironmentSet homeSet("HOME", home.path().toStdString());
     Bal other;
     other.Form_Load();
     other.op.ClickZakazsik.setText("Иванов");
@@ -138,7 +138,7 @@ class ProjectMenuTest : public QObject {
 
   void dialogStartsAtHomeWithTheFilters() {
     QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
+    const EnvironmentSet homeSet("HOME", home.path().toStdString());
     FileDialogQt host(nullptr);
     FileDialogRequest r;
     r.save = true;

@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <QtTest>
 #include <memory>
+#include <optional>
 
 #include "../../qt_test_helpers.h"
 
@@ -37,7 +38,7 @@ class TestPrintSnapshot : public QObject {
   void init() {
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
-    qputenv("TMPDIR", dir->path().toUtf8());
+    tmpdir.emplace("TMPDIR", dir->path().toStdString());
     preview = std::make_unique<Preview>();
     preview->bal.op.ClickZakazsik.setText("Заказчик1");
     frame = preview->open();
@@ -46,6 +47,7 @@ class TestPrintSnapshot : public QObject {
   void cleanup() {
     preview.reset();
     host = ScriptedDialogs{};
+    tmpdir.reset();
     dir.reset();
   }
 
@@ -147,6 +149,7 @@ class TestPrintSnapshot : public QObject {
 
  private:
   std::unique_ptr<QTemporaryDir> dir;
+  std::optional<EnvironmentSet> tmpdir;  // the test's temporary folder, until its cleanup
   ScriptedDialogs host;
   std::unique_ptr<Preview> preview;
   MDIPrint* frame = nullptr;
