@@ -5,7 +5,7 @@ KALTERON_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  e2fsprogs btrfs-progs
+  e2fsprogs btrfs-progs bindfs
   qt6-base-dev qt6-translations-l10n libgl-dev
   xvfb xauth imagemagick poppler-utils
   fonts-dejavu-core fonts-liberation

@@ -250,7 +250,10 @@ bool readGrowing(std::string& out, Call call) {
 }
 
 // The open file's extended attributes, every one it lists; a file system
-// without them gives none. Nothing when they cannot be read.
+// without them gives none. Nothing when any cannot be read: one listed to a
+// user who may not read it (a `trusted.` one, which btrfs and FUSE file
+// systems list to everybody) or one removed meanwhile cannot be given to a
+// new file either.
 std::optional<Attributes> attributesOf(int fd) {
   std::string names;
   if (!readGrowing(names, [fd](char* b, std::size_t n) { return ::flistxattr(fd, b, n); }))
@@ -261,10 +264,9 @@ std::optional<Attributes> attributesOf(int fd) {
     const std::string name = names.substr(at, end - at);
     at = end + 1;
     std::string value;
-    if (readGrowing(value, [fd, &name](char* b, std::size_t n) { return ::fgetxattr(fd, name.c_str(), b, n); }))
-      out.emplace(name, std::move(value));
-    else if (errno != ENODATA)  // unless removed meanwhile
+    if (!readGrowing(value, [fd, &name](char* b, std::size_t n) { return ::fgetxattr(fd, name.c_str(), b, n); }))
       return std::nullopt;
+    out.emplace(name, std::move(value));
   }
   return out;
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <linux/magic.h>
 #include <sys/stat.h>
@@ -81,6 +82,40 @@ std::map<std::string, std::string> attributesOf(const fs::path& p) {
     out[name] = value.substr(0, static_cast<std::size_t>(std::max<ssize_t>(0, n)));
   }
   return out;
+}
+
+// Shows the folder `from` at `at` through bindfs, a FUSE file system, for as
+// long as this process lives; false where that cannot be done.
+bool showThroughBindfs(const std::string& from, const std::string& at) {
+  const pid_t parent = ::getpid();
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    // Ended, and so unmounted, with the process that started it.
+    if (::prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || ::getppid() != parent) ::_exit(1);
+    ::execlp("bindfs", "bindfs", "-f", from.c_str(), at.c_str(), nullptr);
+    ::_exit(127);
+  }
+  for (int tries = 0; pid > 0 && tries < 500; ++tries) {
+    struct statfs fs {};
+    if (::statfs(at.c_str(), &fs) == 0 && fs.f_type == FUSE_SUPER_MAGIC) return true;
+    if (::waitpid(pid, nullptr, WNOHANG) == pid) return false;
+    ::usleep(10000);
+  }
+  return false;
+}
+
+// Moves this process, root, into a user namespace of its own in which only
+// root has a name; false where that cannot be done.
+bool inNamespaceOfRootAlone() {
+  if (::unshare(CLONE_NEWUSER) != 0) return false;
+  for (const auto& [map, line] : {std::pair{"/proc/self/setgroups", "deny"}, std::pair{"/proc/self/uid_map", "0 0 1"},
+                                  std::pair{"/proc/self/gid_map", "0 0 1"}}) {
+    const int fd = ::open(map, O_WRONLY | O_CLOEXEC);
+    const bool written = fd >= 0 && ::write(fd, line, std::strlen(line)) == static_cast<ssize_t>(std::strlen(line));
+    if (fd >= 0) ::close(fd);
+    if (!written) return false;
+  }
+  return true;
 }
 
 // A folder of a memory file system (tmpfs) on most systems.
@@ -255,13 +290,22 @@ TEST_F(Saving, OtherNamesAndAttributesStay) {
 // it is written. So also where the file system cannot reserve space (ext3,
 // ramfs), its room secured by writing. On btrfs, where an overwrite takes
 // new blocks too, a nearly full disk saves or leaves the file as it was,
-// whatever its names; with room to spare, every save is made.
-TEST_F(Saving, AFullDiskLeavesTheFileAsItWas) {
+// whatever its names; with room to spare, every save is made. A file that a
+// new one cannot stand in for is saved where it stands: one with an
+// attribute that its user may not read (btrfs and FUSE list it to him), one
+// bound into a folder mounted read-only or over itself, one whose owner has
+// no name in the user namespace of whoever saves it.
+TEST_F(Saving, OnAMountOfItsOwn) {
   constexpr std::size_t kPage = 4096;
   std::string sparse = "[Kalteron]\r\n1=Иванов\r\n";
   sparse.resize(5 * kPage, '\0');  // the pages between the first and last hold nothing
   sparse += "[Other]\r\nq=1\r\n";
   enum Outcome { kFailed, kSaved, kEither };
+  // What the file is besides: the user 65534's, in his folder, with a
+  // `trusted.` attribute from root, saved by him; bound writable into its
+  // folder mounted read-only; bound over itself; another user's, writable by
+  // all, saved from a user namespace that names root alone.
+  enum class Setup { kPlain, kUnreadableAttribute, kInReadOnlyFolder, kBoundOverItself, kOwnerUnmapped };
   struct Case {
     const char* name;
     std::string fileSystem;
@@ -270,6 +314,7 @@ TEST_F(Saving, AFullDiskLeavesTheFileAsItWas) {
     Outcome outcome;
     bool secondName = false;
     std::size_t pagesLeft = 0;  // free pages left once the disk is filled
+    Setup setup = Setup::kPlain;
   };
   const std::string three(3 * kPage, 'o'), six(6 * kPage, 'n'), small = "[Other]\r\nq=2\r\n";
   constexpr std::size_t kRoom = 4000;  // 16 MB
@@ -291,6 +336,14 @@ TEST_F(Saving, AFullDiskLeavesTheFileAsItWas) {
       {"btrfs with room, growing", "btrfs", three, six, kSaved, false, kRoom},
       {"btrfs with room, two names, growing", "btrfs", three, six, kSaved, true, kRoom},
       {"btrfs with room, two names, shrinking", "btrfs", six, small, kSaved, true, kRoom},
+      {"btrfs, an attribute its user may not read", "btrfs", three, six, kSaved, false, kRoom,
+       Setup::kUnreadableAttribute},
+      {"FUSE, an attribute its user may not read", "bindfs", three, six, kSaved, false, 10,
+       Setup::kUnreadableAttribute},
+      {"bound into a read-only folder", "tmpfs", three, six, kSaved, false, 10, Setup::kInReadOnlyFolder},
+      {"bound over itself", "tmpfs", three, six, kSaved, false, 10, Setup::kBoundOverItself},
+      {"an owner without a name in the saver's namespace", "tmpfs", three, six, kSaved, false, 10,
+       Setup::kOwnerUnmapped},
   };
   const fs::path disk = dir / "disk";
   fs::create_directories(disk);
@@ -305,10 +358,16 @@ TEST_F(Saving, AFullDiskLeavesTheFileAsItWas) {
                                                        : "truncate -s 128M " + d + ".img && mkfs.btrfs -q -f --mixed " +
                                                              d + ".img";
       const std::string mounted = image + " >/dev/null 2>&1 && mount -o loop " + d + ".img " + d;
+      // FUSE: a memory file system beside the disk, shown on it by bindfs.
+      const bool fuse = c.fileSystem == "bindfs";
+      const std::string memory = fuse ? d + ".src" : d;
+      if (fuse) fs::create_directories(memory);
       if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
           (c.fileSystem == "ext3" || c.fileSystem == "btrfs"
                ? std::system(mounted.c_str())
-               : ::mount("kalteron", d.c_str(), c.fileSystem.c_str(), 0, "size=64k,mode=0755")) != 0)
+               : ::mount("kalteron", memory.c_str(), fuse ? "tmpfs" : c.fileSystem.c_str(), 0,
+                         "size=64k,mode=0755")) != 0 ||
+          (fuse && !showThroughBindfs(memory, d)))
         return kNotSwitched;
       fs::remove(disk / "lost+found");  // ext3's
       const fs::path p = disk / "p.klt";
@@ -342,37 +401,70 @@ TEST_F(Saving, AFullDiskLeavesTheFileAsItWas) {
       if (::unlink(room.c_str()) != 0) return 3;
       ::syncfs(fill);
       ::close(fill);
+      const char* const file = p.c_str();
+      const bool set = [&] {
+        switch (c.setup) {
+          case Setup::kPlain:
+            return true;
+          case Setup::kUnreadableAttribute:
+            return ::chown(file, 65534, 65534) == 0 && ::chown(d.c_str(), 65534, 65534) == 0 &&
+                   ::setxattr(file, "trusted.kalteron", "1", 1, 0) == 0;
+          case Setup::kInReadOnlyFolder:
+            return ::mount(file, file, nullptr, MS_BIND, nullptr) == 0 &&
+                   ::mount(nullptr, d.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+          case Setup::kBoundOverItself:
+            return ::mount(file, file, nullptr, MS_BIND, nullptr) == 0;
+          case Setup::kOwnerUnmapped:
+            return ::chown(file, 65534, 65534) == 0 && ::chmod(file, 0666) == 0;
+        }
+        return false;
+      }();
+      if (!set) return kNotSwitched;
 
       // Writes into the file itself that change an old byte, counted.
-      static ino_t file;
+      static ino_t inode;
       static std::string_view was;
       static int writesOver;
-      file = statOf(p).st_ino;
+      inode = statOf(p).st_ino;
       was = c.before;
       fileCalls().pwrite = [](int fd, const void* buf, std::size_t n, off_t at) {
         struct stat st {};
         const std::string_view old = was.substr(std::min(static_cast<std::size_t>(at), was.size()), n);
-        if (::fstat(fd, &st) == 0 && st.st_ino == file &&
+        if (::fstat(fd, &st) == 0 && st.st_ino == inode &&
             old != std::string_view(static_cast<const char*>(buf), old.size()))
           ++writesOver;
         return ::pwrite(fd, buf, n, at);
       };
-      const bool saved = writeWholeFile(p.string(), c.after);
-      if (c.outcome != kEither && saved != (c.outcome == kSaved)) return 4;
-      if (readWholeFile(p.string()) != (saved ? c.after : c.before)) return 5;
-      if (c.secondName && readWholeFile((disk / "q.klt").string()) != (saved ? c.after : c.before)) return 5;
-      if (namesIn(disk) != names) return 6;
-      // A save that cannot have the room fails before a byte is written over.
-      if (!saved && writesOver != 0) return 7;
+      const auto saveAndLook = [&] {
+        const bool saved = writeWholeFile(p.string(), c.after);
+        if (c.outcome != kEither && saved != (c.outcome == kSaved)) return 4;
+        if (readWholeFile(p.string()) != (saved ? c.after : c.before)) return 5;
+        if (c.secondName && readWholeFile((disk / "q.klt").string()) != (saved ? c.after : c.before)) return 5;
+        if (namesIn(disk) != names) return 6;
+        // A save that cannot have the room fails before a byte is written over.
+        if (!saved && writesOver != 0) return 7;
+        return 0;
+      };
+      const int looked = c.setup == Setup::kUnreadableAttribute ? inChild(saveAndLook)
+                         : c.setup == Setup::kOwnerUnmapped
+                             ? forked([&] { return inNamespaceOfRootAlone() ? saveAndLook() : kNotSwitched; })
+                             : saveAndLook();
+      if (looked != 0) return looked;
+      if (c.setup != Setup::kPlain && statOf(p).st_ino != inode) return 8;
+      char kept[2] = {};
+      if (c.setup == Setup::kUnreadableAttribute && ::getxattr(file, "trusted.kalteron", kept, sizeof kept) != 1)
+        return 9;
       return 0;
     });
     if (status == kNotSwitched)
       notRun += std::string(" [") + c.name + "]";
     else
-      EXPECT_EQ(status, 0) << "4: saved, 5: content, 6: files left, 7: written over";
+      EXPECT_EQ(status, 0) << "4: saved, 5: content, 6: files left, 7: written over, 8: replaced, "
+                              "9: attribute lost";
   }
   if (!notRun.empty())
-    GTEST_SKIP() << "cannot mount a file system of its own (needs root, a loop device, mkfs.ext3, mkfs.btrfs):"
+    GTEST_SKIP() << "cannot mount a file system of its own (needs root, a loop device, mkfs.ext3, mkfs.btrfs, "
+                    "bindfs, user namespaces):"
                  << notRun;
 }
 
