@@ -8,6 +8,7 @@
 
 #include "PrivateEnvironment.h"
 #include "mainwindow/Bal.h"
+#include "mainwindow/Prompter.h"
 #include "projectfiles/clsOpenDialog.h"
 #include "report/qt/FormPrintWindow.h"
 
@@ -32,6 +33,12 @@ class Cancel : public FileDialogHost {
   std::string show(const FileDialogRequest&) override { return {}; }
 };
 
+class Silent : public Prompter {
+ public:
+  bool askYesNo(const std::string&) override { return false; }
+  void message(const std::string&) override {}
+};
+
 struct Preview {
   Bal bal;
   QWidget main;
@@ -48,7 +55,8 @@ void BM_Snimok(benchmark::State& state) {
   const kalteron::test::EnvironmentSet tmpdir("TMPDIR", dir.path().toStdString());
   Preview p;
   Cancel cancel;
-  for (auto _ : state) p.page.Snimok(cancel);
+  Silent silent;
+  for (auto _ : state) p.page.Snimok(cancel, silent);
 }
 BENCHMARK(BM_Snimok)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 

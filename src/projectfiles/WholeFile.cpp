@@ -347,13 +347,14 @@ Replacement afterFailure(int error, const Old* old) {
   }
 }
 
-// Fills the open temporary file and flushes it. Replacing `old`, it takes
-// old's owner and group first, its mode after the bytes, then its extended
-// attributes, each only where it does not have them already: a mount that
-// fixes every file's owner and mode (NTFS, exFAT, FAT) refuses to set them
-// even to what they are. An access list sets the mode too, and may take the
-// set-group bit away, so owner and mode are looked at once more at the end.
-Replacement fillTemporary(int fd, std::string_view bytes, const Old* old) {
+// Fills the open temporary file and, where asked, flushes it. Replacing
+// `old`, it takes old's owner and group first, its mode after the bytes, then
+// its extended attributes, each only where it does not have them already: a
+// mount that fixes every file's owner and mode (NTFS, exFAT, FAT) refuses to
+// set them even to what they are. An access list sets the mode too, and may
+// take the set-group bit away, so owner and mode are looked at once more at
+// the end.
+Replacement fillTemporary(int fd, std::string_view bytes, const Old* old, bool flush) {
   if (!onStoringFileSystem(fd)) return Replacement::Failed;
   struct stat now {};
   if (old != nullptr) {
@@ -369,20 +370,27 @@ Replacement fillTemporary(int fd, std::string_view bytes, const Old* old) {
     if ((now.st_mode & 07777) != mode && fileCalls().fchmod(fd, mode) != 0) return afterFailure(errno, old);
     if (!giveAttributes(fd, old->attributes) || !sameOwnerAndMode(fd, old->st)) return Replacement::NotPossible;
   }
-  return fileCalls().fsync(fd) == 0 ? Replacement::Done : afterFailure(errno, old);
+  return !flush || fileCalls().fsync(fd) == 0 ? Replacement::Done : afterFailure(errno, old);
 }
 
+// What a temporary file that replaces no file is: a new file as any the
+// user makes, kept on the disk; or a side copy, its owner's alone, which
+// need not outlive a crash and so is not flushed.
+enum class NewFile { Kept, SideCopy };
+
 // Writes the bytes to a temporary file beside `target`, flushed to the disk,
-// renames it over `target` and flushes the folder. A new file is made as any
-// file the user makes. Replacing `old`, the temporary file is readable and
-// writable by its owner alone while it is written; where it cannot have all
-// of old's owner, group, mode and extended attributes, nothing is renamed.
-// Leaves nothing behind when it fails.
-Replacement replaceThroughTemporary(const std::string& target, std::string_view bytes, const Old* old) {
+// renames it over `target` and flushes the folder (a side copy is not
+// flushed). Replacing `old`, the temporary file is readable and writable by
+// its owner alone while it is written; where it cannot have all of old's
+// owner, group, mode and extended attributes, nothing is renamed. Leaves
+// nothing behind when it fails.
+Replacement replaceThroughTemporary(const std::string& target, std::string_view bytes, const Old* old,
+                                    NewFile kind = NewFile::Kept) {
+  const bool kept = kind == NewFile::Kept;
   std::string tmp;
-  const int fd = createTemporary(target, tmp, old != nullptr ? 0600 : 0666);
+  const int fd = createTemporary(target, tmp, old == nullptr && kept ? 0666 : 0600);
   if (fd < 0) return afterFailure(errno, old);
-  Replacement r = fillTemporary(fd, bytes, old);
+  Replacement r = fillTemporary(fd, bytes, old, kept);
   // A network file system may report a failed write only now.
   if (fileCalls().close(fd) != 0 && r == Replacement::Done) r = afterFailure(errno, old);
   if (r == Replacement::Done && fileCalls().rename(tmp.c_str(), target.c_str()) != 0) r = afterFailure(errno, old);
@@ -390,7 +398,7 @@ Replacement replaceThroughTemporary(const std::string& target, std::string_view 
     ::unlink(tmp.c_str());
     return r;
   }
-  flushFolder(target);
+  if (kept) flushFolder(target);
   return Replacement::Done;
 }
 
@@ -526,6 +534,12 @@ bool writeWholeFile(const std::string& path, std::string_view bytes) {
     }
   }
   return writeInPlace(file.get(), bytes, st.st_size, cow);
+}
+
+bool replaceWithNewFile(const std::string& path, std::string_view bytes) {
+  const FileSizeSignalHeld held;
+  return onStoringFileSystem(folderOf(path)) &&
+         replaceThroughTemporary(path, bytes, nullptr, NewFile::SideCopy) == Replacement::Done;
 }
 
 }  // namespace kalteron

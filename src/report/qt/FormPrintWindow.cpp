@@ -1,5 +1,6 @@
 #include "report/qt/FormPrintWindow.h"
 
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -11,6 +12,8 @@
 
 #include "mainwindow/Bal.h"
 #include "mainwindow/qt/Twips.h"
+#include "projectfiles/ProjectCommands.h"
+#include "projectfiles/WholeFile.h"
 #include "projectfiles/clsOpenDialog.h"
 #include "report/Mause.h"
 #include "report/Snimok.h"
@@ -148,19 +151,29 @@ bool FormPrintWindow::printTo(QPrinter& printer) const {
   return p.end();
 }
 
-void FormPrintWindow::Snimok(FileDialogHost& host) {
-  const QImage img = image();
+void FormPrintWindow::Snimok(FileDialogHost& host, Prompter& prompter) {
+  // The picture is made once and written whole, where it is written at all.
+  // Its room is taken at once, so that it is not moved as it grows: a 24-bit
+  // picture, rows padded to four bytes, behind a header of 54.
+  const QImage page = image();
+  QByteArray bmp;
+  bmp.reserve(54 + page.height() * ((3 * page.width() + 3) & ~3));
+  QBuffer buffer(&bmp);
+  const bool made = buffer.open(QIODevice::WriteOnly) && page.save(&buffer, "BMP");
+  const std::string_view bytes(bmp.constData(), static_cast<std::size_t>(bmp.size()));
+  // The fixed copy goes to a shared folder: a new file of the user's own takes
+  // the name, and where it cannot the copy is skipped.
   const QString temp = QDir::tempPath();
-  if (temp.isEmpty() || !img.save(q(fixedSnapshotPath(temp.toStdString())), "BMP")) return;
+  if (made && !temp.isEmpty()) static_cast<void>(replaceWithNewFile(fixedSnapshotPath(temp.toStdString()), bytes));
   setTop(0);
+  if (!made) return;
 
   clsOpenDialog dialog;
   dialog.setStartFolder(QDir::homePath().toStdString());
   dialog.setStrTitle("Сохранить");
   dialog.setStrFilter("Расчеты Kalteron (*.bmp);*.bmp;Все файлы (*.*);*.*");
   const std::string path = picturePath(dialog.SaveDialogFileName(host, bal_.op.ClickZakazsik.text()));
-  if (path.empty()) return;
-  img.save(q(path), "BMP");
+  if (!path.empty() && !writeWholeFile(path, bytes)) prompter.message(neSohranen(path));
 }
 
 bool FormPrintWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -17,7 +17,8 @@ class QWheelEvent;
 
 namespace kalteron {
 class FileDialogHost;
-}
+class Prompter;
+}  // namespace kalteron
 
 namespace kalteron {
 
@@ -67,10 +68,11 @@ class FormPrintWindow : public QMdiSubWindow {
   // Prints the sheet as one page scaled to the paper. False when the printer
   // cannot be used.
   bool printTo(QPrinter& printer) const;
-  // Writes the image to the fixed file in the temporary folder, puts the page
-  // back at the top, then asks through `host` where to save the picture. A
-  // failure to write ends it silently.
-  void Snimok(FileDialogHost& host);
+  // Writes the image as a BMP picture to the fixed file in the temporary
+  // folder (skipped where that cannot be done), puts the page back at the
+  // top, then asks through `host` where to save the picture and saves it as a
+  // project is saved; a save that fails is told through `prompter`.
+  void Snimok(FileDialogHost& host, Prompter& prompter);
 
  protected:
   // While loaded the page watches the application's events for the wheel

@@ -11,6 +11,7 @@
 #include <QToolBar>
 
 #include "mainwindow/Bal.h"
+#include "mainwindow/qt/QtPrompter.h"
 #include "projectfiles/qt/FileDialogQt.h"
 
 namespace kalteron {
@@ -165,8 +166,9 @@ void MDIPrint::Toolbar1_ButtonClick(const QString& key) {
       }
     } else if (key == QLatin1String("Save")) {
       if (page_) {
-        FileDialogQt own(page_);
-        page_->Snimok(fileDialogHost_ ? *fileDialogHost_ : own);
+        FileDialogQt ownDialog(page_);
+        qt::QtPrompter ownPrompter(page_);
+        page_->Snimok(fileDialogHost_ ? *fileDialogHost_ : ownDialog, prompter_ ? *prompter_ : ownPrompter);
       }
     } else if (key == QLatin1String("Delete")) {
       if (page_) page_->close();

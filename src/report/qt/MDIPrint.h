@@ -29,7 +29,8 @@ class MDIPrint : public QMainWindow {
   static MDIPrint* find(const QWidget* mainWindow);
 
   // Performs the action of a toolbar key: "Print", "Save" or "Delete"
-  // (exact letter case); any other key does nothing. Failures are silent.
+  // (exact letter case); any other key does nothing. Failures are silent,
+  // but for a picture that the snapshot cannot save.
   void Toolbar1_ButtonClick(const QString& key);
   // Loads the page the first time (and after the page alone was closed),
   // then centres it horizontally.
@@ -38,11 +39,13 @@ class MDIPrint : public QMainWindow {
   FormPrintWindow* page() const { return page_; }
   QToolBar* toolbar() const { return toolbar_; }
 
-  // Seams: where "Print" prints (the default printer unless replaced) and
-  // who answers the snapshot's save dialog (the window's own file dialog
-  // unless replaced; not owned).
+  // Seams: where "Print" prints (the default printer unless replaced), who
+  // answers the snapshot's save dialog (the window's own file dialog unless
+  // replaced; not owned) and who is told that its save failed (a message box
+  // over the page unless replaced; not owned).
   void setPrinterFactory(std::function<std::unique_ptr<QPrinter>()> f) { printerFactory_ = std::move(f); }
   void setFileDialogHost(FileDialogHost* host) { fileDialogHost_ = host; }
+  void setPrompter(Prompter* prompter) { prompter_ = prompter; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -57,6 +60,7 @@ class MDIPrint : public QMainWindow {
   QPointer<FormPrintWindow> page_;
   std::function<std::unique_ptr<QPrinter>()> printerFactory_;
   FileDialogHost* fileDialogHost_ = nullptr;
+  Prompter* prompter_ = nullptr;
 };
 
 // Menu "Печать": shows the preview frame of this main window, creating it on
