@@ -17,6 +17,7 @@
 
 #include "../../qt_test_helpers.h"
 #include "projectfiles/ProjectCommands.h"
+#include "projectfiles/WholeFile.h"
 
 using namespace kalteron;
 using namespace kalteron::qt::test;
@@ -41,11 +42,6 @@ void click(MDIPrint* frame, const char* key) {
   QTest::mouseClick(frame->toolbar()->widgetForAction(action(frame, key)), Qt::LeftButton);
 }
 
-QByteArray contents(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // A file of the bytes, given to `owner` where that is another user.
 bool put(const QString& path, const QByteArray& bytes, uid_t owner) {
   QFile f(path);
@@ -53,49 +49,10 @@ bool put(const QString& path, const QByteArray& bytes, uid_t owner) {
          (owner == ::geteuid() || ::fchown(f.handle(), owner, owner) == 0);
 }
 
-// While it lives, this thread's file accesses are the user nobody's, where
-// `asRoot`: only the identity that files see changes, and root's rights over
-// files go with it.
-class AsNobody {
- public:
-  explicit AsNobody(bool asRoot) : asRoot_(asRoot) {
-    if (!asRoot_) return;
-    ::setfsgid(65534);
-    ::setfsuid(65534);
-  }
-  ~AsNobody() {
-    if (!asRoot_) return;
-    ::setfsuid(0);
-    ::setfsgid(0);
-  }
-  AsNobody(const AsNobody&) = delete;
-  AsNobody& operator=(const AsNobody&) = delete;
+// Every entry of a folder.
+const QDir::Filters kEverything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
 
- private:
-  bool asRoot_;
-};
-
-// While it lives, no file of this process grows past `bytes`: a write beyond
-// fails (EFBIG) instead of ending the process.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &was_);
-    wasHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{bytes, was_.rlim_max};
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &was_);
-    std::signal(SIGXFSZ, wasHandler_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit was_{};
-  void (*wasHandler_)(int) = nullptr;
-};
+std::string bytesOf(const QString& path) { return readWholeFile(path.toStdString()).value_or("none"); }
 
 }  // namespace
 
@@ -104,13 +61,15 @@ class TestPrintSnapshot : public QObject {
 
  private slots:
   void init() {
-    dir = std::make_unique<QTemporaryDir>();
+    // In the system's temporary folder, so that the user nobody may pass.
+    dir = std::make_unique<QTemporaryDir>(QStringLiteral("/tmp/kalteron-snapshot-XXXXXX"));
     QVERIFY(dir->isValid());
     tmpdir.emplace("TMPDIR", dir->path().toStdString());
     preview = std::make_unique<Preview>();
     preview->bal.op.ClickZakazsik.setText("Заказчик1");
     frame = preview->open();
     frame->setFileDialogHost(&host);
+    frame->setPrompter(&prompter);
   }
   void cleanup() {
     preview.reset();
@@ -165,20 +124,64 @@ class TestPrintSnapshot : public QObject {
     QVERIFY(frame->isVisible() && frame->page());
   }
 
+  // The fixed copy goes to a shared temporary folder as a new file of the
+  // user's own that takes the name: never through a link, never into
+  // another user's file; where it cannot be made nothing is left, and the
+  // dialog still comes. Run as root, the snapshot acts on files as the user
+  // nobody, so that the folders' modes and the sticky bit bind it.
   void snapshot_data() {
+    QTest::addColumn<QString>("at");       // what the temporary folder holds at the fixed name, or is
     QTest::addColumn<QString>("chosen");   // relative to the temporary folder; "" cancels
     QTest::addColumn<QString>("written");  // the picture file, "" for none
+    QTest::addColumn<bool>("fixed");       // the picture stands at the fixed name
     QTest::newRow("cancelled") << ""
-                               << "";
-    QTest::newRow("prefilled name") << "Заказчик1.klt"
-                                    << "Заказчик1.klt.bmp";
+                               << ""
+                               << "" << true;
+    QTest::newRow("prefilled name") << ""
+                                    << "Заказчик1.klt"
+                                    << "Заказчик1.klt.bmp" << true;
+    QTest::newRow("a link to a file of the user's at the fixed name") << "link"
+                                                                      << "plan"
+                                                                      << "plan.bmp" << true;
+    QTest::newRow("another user's file at the fixed name") << "theirs"
+                                                           << "plan"
+                                                           << "plan.bmp" << false;
+    QTest::newRow("a file in the temporary folder's place") << "file"
+                                                            << "plan"
+                                                            << "plan.bmp" << false;
+    QTest::newRow("a temporary folder that may not be written") << "locked"
+                                                                << "plan"
+                                                                << "plan.bmp" << false;
   }
   void snapshot() {
+    QFETCH(QString, at);
     QFETCH(QString, chosen);
     QFETCH(QString, written);
-    if (!chosen.isEmpty()) host.paths = {dir->filePath(chosen).toStdString()};
+    QFETCH(bool, fixed);
+    const bool root = ::geteuid() == 0;
+    const uid_t user = root ? 65534 : ::geteuid();  // who takes the snapshot
+    if (at == QLatin1String("theirs") && !root) QSKIP("needs root to make another user's file");
+    // A shared folder with the sticky bit, as /tmp is, beside a file of ours.
+    const QDir shared(dir->filePath(QStringLiteral("shared")));
+    const QString ours = dir->filePath(QStringLiteral("ours")), name = shared.filePath(QStringLiteral("333.bmp"));
+    QVERIFY(shared.mkpath(QStringLiteral(".")) && ::chmod(qPrintable(dir->path()), 0711) == 0 &&
+            ::chmod(qPrintable(shared.path()), 01777) == 0);
+    const QByteArray text = "a file of ours\n";
+    QVERIFY(put(ours, text, user));
+    QString temp = shared.path();
+    if (at == QLatin1String("link"))
+      QVERIFY(::symlink(qPrintable(ours), qPrintable(name)) == 0 && ::lchown(qPrintable(name), user, gid_t(-1)) == 0);
+    if (at == QLatin1String("theirs")) QVERIFY(put(name, text, 65533));
+    if (at == QLatin1String("file")) QVERIFY(put(temp = shared.filePath(at), text, user));
+    if (at == QLatin1String("locked"))
+      QVERIFY(shared.mkdir(at) && ::chmod(qPrintable(temp = shared.filePath(at)), 0555) == 0 &&
+              ::chown(qPrintable(temp), user, gid_t(-1)) == 0);
+    qputenv("TMPDIR", temp.toUtf8());
+    if (!chosen.isEmpty()) host.paths = {shared.filePath(chosen).toStdString()};
     frame->page()->setTop(-4500);
-    action(frame, "Save")->trigger();
+    if (root) ::setfsgid(user), ::setfsuid(user);
+    click(frame, "Save");
+    if (root) ::setfsuid(0), ::setfsgid(0);
 
     QCOMPARE(frame->page()->top(), 0);
     QCOMPARE(host.asked.size(), std::size_t(1));
@@ -187,126 +190,56 @@ class TestPrintSnapshot : public QObject {
     QCOMPARE(QString::fromStdString(r.title), QStringLiteral("Сохранить"));
     QCOMPARE(QString::fromStdString(r.fileName), QStringLiteral("Заказчик1.klt"));
     QCOMPARE(nameFilters(r.filterBlock), (std::vector<std::string>{"Расчеты Kalteron (*.bmp)", "Все файлы (*)"}));
+    QVERIFY(prompter.asked.empty());
 
-    QStringList expected{QStringLiteral("333.bmp")};
+    // Nothing in the folders but what was there and the pictures.
+    QStringList expected{temp == shared.path() ? QStringLiteral("333.bmp") : at};
     if (!written.isEmpty()) expected << written;
-    QStringList files = QDir(dir->path()).entryList(QDir::Files);
+    QStringList files = shared.entryList(kEverything);
     expected.sort();
     files.sort();
     QCOMPARE(files, expected);
+    if (at == QLatin1String("locked")) QVERIFY(QDir(temp).isEmpty(kEverything));
+    QCOMPARE(bytesOf(ours), text.toStdString());
+    if (at == QLatin1String("theirs")) QCOMPARE(bytesOf(name), text.toStdString());
     const QImage reference = frame->page()->image();
     for (const QString& f : files) {
-      QImage img(dir->filePath(f), "BMP");
+      if (f == at || (f == QLatin1String("333.bmp") && !fixed)) continue;
+      QVERIFY(!QFileInfo(shared.filePath(f)).isSymLink());
+      QImage img(shared.filePath(f), "BMP");
       QCOMPARE(img.size(), QSize(761, 1080));
       QCOMPARE(img.convertToFormat(QImage::Format_RGB32), reference);
     }
   }
 
-  // The fixed copy is a new file of the user's own that takes the name in a
-  // shared folder: it never writes through a link or into another user's
-  // file, and where it cannot be made nothing is left and the chosen picture
-  // is still saved. Run as root, the snapshot acts on files as the user
-  // nobody, so that the folders' modes and sticky bit bind it.
-  void fixedCopyNeverWritesThroughANameItDoesNotOwn_data() {
-    QTest::addColumn<QString>("at");     // what the temporary folder holds at the fixed name, or is
-    QTest::addColumn<QString>("fixed");  // what stands at the fixed name afterwards
-    QTest::newRow("a link to a file of the user's") << "link"
-                                                    << "picture";
-    QTest::newRow("another user's file, a folder with the sticky bit") << "theirs"
-                                                                       << "as before";
-    QTest::newRow("a file in the folder's place") << "file"
-                                                  << "";
-    QTest::newRow("a folder that may not be written") << "locked"
-                                                      << "";
-  }
-  void fixedCopyNeverWritesThroughANameItDoesNotOwn() {
-    QFETCH(QString, at);
-    QFETCH(QString, fixed);
-    const bool root = ::geteuid() == 0;
-    const uid_t user = root ? 65534 : ::geteuid();  // who takes the snapshot
-    if (at == QLatin1String("theirs") && !root) QSKIP("needs root to make another user's file");
-    // A folder every user may pass through, holding a shared one as /tmp is.
-    QTemporaryDir top(QStringLiteral("/tmp/kalteron-snapshot-XXXXXX"));
-    QVERIFY(top.isValid());
-    const QString shared = top.filePath(QStringLiteral("shared")), ours = top.filePath(QStringLiteral("ours"));
-    QVERIFY(QDir().mkdir(shared) && ::chmod(qPrintable(top.path()), 0711) == 0 &&
-            ::chmod(qPrintable(shared), 01777) == 0);
-    const QByteArray text = "a file of ours\n";
-    QVERIFY(put(ours, text, user));
-    QString temp = shared;
-    const QString name = QDir(shared).filePath(QStringLiteral("333.bmp"));
-    if (at == QLatin1String("link")) {
-      QVERIFY(::symlink(qPrintable(ours), qPrintable(name)) == 0 && ::lchown(qPrintable(name), user, gid_t(-1)) == 0);
-    } else if (at == QLatin1String("theirs")) {
-      QVERIFY(put(name, text, 65533));
-    } else if (at == QLatin1String("file")) {
-      QVERIFY(put(temp = QDir(shared).filePath(QStringLiteral("file")), text, user));
-    } else {
-      temp = QDir(shared).filePath(QStringLiteral("locked"));
-      QVERIFY(QDir().mkdir(temp) && ::chmod(qPrintable(temp), 0555) == 0 &&
-              ::chown(qPrintable(temp), user, gid_t(-1)) == 0);
-    }
-    qputenv("TMPDIR", temp.toUtf8());
-    host.paths = {QDir(shared).filePath(QStringLiteral("plan")).toStdString()};
-    frame->setPrompter(&prompter);
-    frame->page()->setTop(-4500);
-    {
-      const AsNobody nobody(root);
-      click(frame, "Save");
-    }
-
-    QCOMPARE(frame->page()->top(), 0);
-    QCOMPARE(host.asked.size(), std::size_t(1));
-    QVERIFY(prompter.asked.empty());
-    const QImage reference = frame->page()->image();
-    QCOMPARE(QImage(QDir(shared).filePath(QStringLiteral("plan.bmp")), "BMP").convertToFormat(QImage::Format_RGB32),
-             reference);
-    QCOMPARE(contents(ours), text);
-    const QFileInfo after(name);
-    if (fixed == QLatin1String("picture")) {
-      QVERIFY(!after.isSymLink());
-      QCOMPARE(QImage(name, "BMP").convertToFormat(QImage::Format_RGB32), reference);
-    } else if (fixed == QLatin1String("as before")) {
-      QCOMPARE(contents(name), text);
-      QCOMPARE(after.ownerId(), 65533u);
-    }
-    // Nothing else in the folders: no temporary file, no copy.
-    QStringList names = QDir(shared).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    QStringList expected{QStringLiteral("plan.bmp"), QFileInfo(temp == shared ? name : temp).fileName()};
-    names.sort();
-    expected.sort();
-    QCOMPARE(names, expected);
-    if (temp != shared && QFileInfo(temp).isDir())
-      QVERIFY(QDir(temp).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
-  }
-
   // A picture that cannot be saved whole leaves the earlier file byte for
-  // byte and says so, naming it; a file-size limit set once the dialog is
-  // answered stands for a disk that fills up while it is written.
+  // byte and says so, naming it: a file-size limit, set once the dialog is
+  // answered, stands for a disk that fills up while it is written.
   void aFailedSaveKeepsTheEarlierPictureAndSaysSo() {
     const QString earlier = dir->filePath(QStringLiteral("plan.bmp"));
     const QByteArray was(600 * 1024, 'e');
     QVERIFY(put(earlier, was, ::geteuid()));
-    struct LimitedOnceAnswered : ScriptedDialogs {
-      std::optional<FileSizeLimit> limit;
+    static rlimit unlimited;
+    ::getrlimit(RLIMIT_FSIZE, &unlimited);
+    const auto ignored = std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
+    struct Limited : ScriptedDialogs {
       std::string show(const FileDialogRequest& r) override {
-        limit.emplace(1 << 20);
+        const rlimit limit{1 << 20, unlimited.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
         return ScriptedDialogs::show(r);
       }
     } limited;
     limited.paths = {dir->filePath(QStringLiteral("plan")).toStdString()};
     frame->setFileDialogHost(&limited);
-    frame->setPrompter(&prompter);
     click(frame, "Save");
-    limited.limit.reset();
+    ::setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, ignored);
 
-    QCOMPARE(contents(earlier), was);
+    QCOMPARE(bytesOf(earlier), was.toStdString());
     QCOMPARE(prompter.asked, std::vector<std::string>{neSohranen(earlier.toStdString())});
     QVERIFY(frame->isVisible());
-    QStringList names =
-        QDir(dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    names.sort();
-    QCOMPARE(names, (QStringList{QStringLiteral("333.bmp"), QStringLiteral("plan.bmp")}));
+    QCOMPARE(QDir(dir->path()).entryList(kEverything),
+             (QStringList{QStringLiteral("333.bmp"), QStringLiteral("plan.bmp")}));
   }
 
  private:
