@@ -131,7 +131,7 @@ class TestPrintSnapshot : public QObject {
   // nobody, so that the folders' modes and the sticky bit bind it.
   void snapshot_data() {
     QTest::addColumn<QString>("at");       // what the temporary folder holds at the fixed name, or is
-    QTest::addColumn<QString>("chosen");   // relative to the temporary folder; "" cancels
+    QTest::addColumn<QString>("chosen");   // relative to the shared folder; "" cancels
     QTest::addColumn<QString>("written");  // the picture file, "" for none
     QTest::addColumn<bool>("fixed");       // the picture stands at the fixed name
     QTest::newRow("cancelled") << ""
