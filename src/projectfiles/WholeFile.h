@@ -61,14 +61,17 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t li
 // Returns true only when the bytes are written and flushed to the disk.
 bool writeWholeFile(const std::string& path, std::string_view bytes);
 
-// Makes the bytes a new file at `path`, whatever the name held before: they
-// go to a new file beside it, readable and writable by its owner alone,
-// which is renamed over the name once complete. Nothing that stood at the
-// name is written into: a symbolic link is replaced, not followed; a file
-// the user may not replace (another user's, in a shared folder with the
-// sticky bit), a folder, or a folder that may not be written fail it, and
-// nothing is left behind. For side copies: the file is not flushed to the
-// disk, so a crash may lose it. True when the new file stands at the name.
+// Makes the bytes the file at `path`, whatever the name held before: they go
+// to a new file beside it, readable and writable by its owner alone, which
+// is renamed over the name once complete. A symbolic link there is replaced,
+// not followed; another user's file is never written into, and a shared
+// folder with the sticky bit refuses to replace it. Where no new file can
+// take the name (a folder that may not be written, no room for a second
+// copy), only a file of the user's own of one name is written, where it
+// stands and as writeWholeFile does: its room secured first and its old
+// bytes put back on failure. A failure leaves nothing behind. For side
+// copies: the new file is not flushed to the disk, so a crash may lose it.
+// True when the bytes stand at the name.
 bool replaceWithNewFile(const std::string& path, std::string_view bytes);
 
 // The system calls that move the bytes, flush them, reserve their space,

@@ -152,6 +152,9 @@ class TestPrintSnapshot : public QObject {
     QTest::newRow("a temporary folder that may not be written") << "locked"
                                                                 << "plan"
                                                                 << "plan.bmp" << false;
+    QTest::newRow("the user's own copy, a folder that may not be written") << "locked, own copy"
+                                                                           << "plan"
+                                                                           << "plan.bmp" << true;
   }
   void snapshot() {
     QFETCH(QString, at);
@@ -173,9 +176,12 @@ class TestPrintSnapshot : public QObject {
       QVERIFY(::symlink(qPrintable(ours), qPrintable(name)) == 0 && ::lchown(qPrintable(name), user, gid_t(-1)) == 0);
     if (at == QLatin1String("theirs")) QVERIFY(put(name, text, 65533));
     if (at == QLatin1String("file")) QVERIFY(put(temp = shared.filePath(at), text, user));
-    if (at == QLatin1String("locked"))
-      QVERIFY(shared.mkdir(at) && ::chmod(qPrintable(temp = shared.filePath(at)), 0555) == 0 &&
-              ::chown(qPrintable(temp), user, gid_t(-1)) == 0);
+    if (at.startsWith(QLatin1String("locked"))) {
+      temp = shared.filePath(QStringLiteral("locked"));
+      QVERIFY(shared.mkdir(QStringLiteral("locked")) && ::chown(qPrintable(temp), user, gid_t(-1)) == 0 &&
+              (at == QLatin1String("locked") || put(QDir(temp).filePath(QStringLiteral("333.bmp")), text, user)) &&
+              ::chmod(qPrintable(temp), 0555) == 0);
+    }
     qputenv("TMPDIR", temp.toUtf8());
     if (!chosen.isEmpty()) host.paths = {shared.filePath(chosen).toStdString()};
     frame->page()->setTop(-4500);
@@ -193,20 +199,24 @@ class TestPrintSnapshot : public QObject {
     QVERIFY(prompter.asked.empty());
 
     // Nothing in the folders but what was there and the pictures.
-    QStringList expected{temp == shared.path() ? QStringLiteral("333.bmp") : at};
+    const QString fixedName = QDir(temp).filePath(QStringLiteral("333.bmp"));
+    QStringList expected{QFileInfo(temp == shared.path() ? name : temp).fileName()};
     if (!written.isEmpty()) expected << written;
     QStringList files = shared.entryList(kEverything);
     expected.sort();
     files.sort();
     QCOMPARE(files, expected);
-    if (at == QLatin1String("locked")) QVERIFY(QDir(temp).isEmpty(kEverything));
+    if (temp != shared.path() && QFileInfo(temp).isDir())
+      QCOMPARE(QDir(temp).entryList(kEverything), fixed ? QStringList{QStringLiteral("333.bmp")} : QStringList{});
     QCOMPARE(bytesOf(ours), text.toStdString());
     if (at == QLatin1String("theirs")) QCOMPARE(bytesOf(name), text.toStdString());
     const QImage reference = frame->page()->image();
-    for (const QString& f : files) {
-      if (f == at || (f == QLatin1String("333.bmp") && !fixed)) continue;
-      QVERIFY(!QFileInfo(shared.filePath(f)).isSymLink());
-      QImage img(shared.filePath(f), "BMP");
+    QStringList pictures{fixed ? fixedName : QString()};
+    if (!written.isEmpty()) pictures << shared.filePath(written);
+    for (const QString& f : pictures) {
+      if (f.isEmpty()) continue;
+      QVERIFY(!QFileInfo(f).isSymLink());
+      QImage img(f, "BMP");
       QCOMPARE(img.size(), QSize(761, 1080));
       QCOMPARE(img.convertToFormat(QImage::Format_RGB32), reference);
     }
