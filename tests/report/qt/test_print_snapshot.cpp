@@ -75,6 +75,8 @@ class TestPrintSnapshot : public QObject {
     preview.reset();
     host = ScriptedDialogs{};
     prompter = ScriptedPrompter{};
+    // The locked folder is opened again, so that it can be removed.
+    ::chmod(qPrintable(dir->filePath(QStringLiteral("shared/locked"))), 0755);
     tmpdir.reset();
     dir.reset();
   }
