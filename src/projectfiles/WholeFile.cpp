@@ -394,6 +394,10 @@ Replacement replaceThroughTemporary(const std::string& target, std::string_view 
   Replacement r = fillTemporary(fd, bytes, old, kept);
   // A network file system may report a failed write only now.
   if (fileCalls().close(fd) != 0 && r == Replacement::Done) r = afterFailure(errno, old);
+  // A side copy drops the one it replaces first: renamed over it, ext4 would
+  // start writing the new file to the disk at once, as it does to keep a
+  // replaced file's content across a crash, which a side copy need not.
+  if (r == Replacement::Done && !kept) ::unlink(target.c_str());
   if (r == Replacement::Done && fileCalls().rename(tmp.c_str(), target.c_str()) != 0) r = afterFailure(errno, old);
   if (r != Replacement::Done) {
     ::unlink(tmp.c_str());
