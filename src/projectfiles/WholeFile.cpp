@@ -14,11 +14,14 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
+#include <deque>
 #include <ctime>
 #include <filesystem>
 #include <iterator>
 #include <map>
 #include <system_error>
+#include <vector>
 
 namespace kalteron {
 
@@ -197,20 +200,89 @@ bool readAllAt(int fd, std::string& bytes, off_t size) {
   return true;
 }
 
-// The file a path names once its symbolic links are followed, a link to
-// nothing included; nothing when a link cannot be read or the links go round
-// (after as many as the system follows itself).
-std::optional<std::string> followLinks(const std::string& path) {
-  namespace fs = std::filesystem;
-  fs::path p(path);
-  for (int links = 0; links <= 40; ++links) {
-    std::error_code ec;
-    if (!fs::is_symlink(fs::symlink_status(p, ec))) return p.string();
-    const fs::path to = fs::read_symlink(p, ec);
-    if (ec) return std::nullopt;
-    p = to.is_absolute() ? to : p.parent_path() / to;
+// Who the user is to the file system: the identity that files see (asked
+// with one that no user has, which changes nothing).
+uid_t fileUser() { return static_cast<uid_t>(::setfsuid(static_cast<uid_t>(-1))); }
+
+// Whether the entry belongs to another user, neither the user nor the
+// folder's owner, in a folder with the sticky bit that every user (or, with
+// `groupToo`, a group) may write to, as the temporary folder is. There the
+// kernel's own rules, where the system turns them on, refuse to follow such
+// a link (every user) or to open such a file to write (a group too): a save
+// refuses them whatever the system's settings.
+bool anothersInStickyFolder(const struct stat& entry, const std::string& folder, uid_t user, bool groupToo) {
+  if (entry.st_uid == user) return false;
+  struct stat in {};
+  if (::stat(folder.c_str(), &in) != 0) return true;
+  const mode_t shared = groupToo ? S_IWOTH | S_IWGRP : S_IWOTH;
+  return (in.st_mode & S_ISVTX) != 0 && (in.st_mode & shared) != 0 && entry.st_uid != in.st_uid;
+}
+
+// Adds the names of a path, in order, before those of `names`; a path that
+// ends in "/" names a folder, so "." follows its last name.
+void putNamesBefore(std::deque<std::string>& names, std::string_view path) {
+  std::vector<std::string> parts;
+  for (std::size_t at = 0; at <= path.size();) {
+    const std::size_t end = std::min(path.find('/', at), path.size());
+    if (end > at) parts.emplace_back(path.substr(at, end - at));
+    at = end + 1;
   }
-  return std::nullopt;
+  if (path.size() > 1 && path.back() == '/') parts.emplace_back(".");
+  names.insert(names.begin(), parts.begin(), parts.end());
+}
+
+// The file a path names once every symbolic link in it is followed, in its
+// folders as at its end, a link to nothing included: a path without links.
+// Another user's link in a folder every user may write to that has the sticky
+// bit is not followed, at any step. Nothing when such a link is met, a link
+// cannot be read, the links go round (after as many as the system follows
+// itself) or a folder on the way is missing or no folder.
+std::optional<std::string> followLinks(const std::string& path, uid_t user) {
+  if (path.empty()) return std::nullopt;
+  bool absolute = path.front() == '/';
+  std::vector<std::string> passed;  // the folders passed so far, none a link
+  std::deque<std::string> ahead;    // the names still to pass
+  putNamesBefore(ahead, path);
+  const auto folder = [&] {
+    std::string out = absolute ? "/" : passed.empty() ? "." : "";
+    for (const std::string& name : passed) out += (out.empty() || out == "/" ? "" : "/") + name;
+    return out;
+  };
+  for (int links = 0; !ahead.empty();) {
+    std::string name = std::move(ahead.front());
+    ahead.pop_front();
+    if (name == ".") continue;
+    if (name == "..") {
+      // What was passed holds no link, so its parent is the folder's own.
+      if (!passed.empty() && passed.back() != "..")
+        passed.pop_back();
+      else if (!absolute)
+        passed.push_back(name);
+      continue;
+    }
+    const std::string in = folder();
+    const std::string at = (in == "/" ? in : in + "/") + name;
+    const bool last = ahead.empty();
+    struct stat st {};
+    if (::lstat(at.c_str(), &st) != 0) {
+      if (errno != ENOENT || !last) return std::nullopt;
+    } else if (S_ISLNK(st.st_mode)) {
+      if (++links > 40 || anothersInStickyFolder(st, in, user, false)) return std::nullopt;
+      std::error_code ec;
+      const std::string to = std::filesystem::read_symlink(at, ec).string();
+      if (ec || to.empty()) return std::nullopt;
+      if (to.front() == '/') {
+        absolute = true;
+        passed.clear();
+      }
+      putNamesBefore(ahead, to);
+      continue;
+    } else if (!last && !S_ISDIR(st.st_mode)) {
+      return std::nullopt;
+    }
+    passed.push_back(std::move(name));
+  }
+  return folder();
 }
 
 // A new file beside `target` of the given mode, named after this process and
@@ -374,6 +446,13 @@ Replacement fillTemporary(int fd, std::string_view bytes, const Old* old, bool f
   return !flush || fileCalls().fsync(fd) == 0 ? Replacement::Done : afterFailure(errno, old);
 }
 
+// Gives the file `from` the name `to` where that name is free; as a rename
+// does where the file system cannot tell (NFS, most FUSE file systems).
+int renameToFreeName(const std::string& from, const std::string& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  return errno == EINVAL ? fileCalls().rename(from.c_str(), to.c_str()) : -1;
+}
+
 // What a temporary file that replaces no file is: a new file as any the
 // user makes, kept on the disk; or a side copy, its owner's alone, which
 // need not outlive a crash and so is not flushed.
@@ -396,9 +475,14 @@ Replacement replaceThroughTemporary(const std::string& target, std::string_view 
   if (fileCalls().close(fd) != 0 && r == Replacement::Done) r = afterFailure(errno, old);
   // A side copy drops the one it replaces first: renamed over it, ext4 would
   // start writing the new file to the disk at once, as it does to keep a
-  // replaced file's content across a crash, which a side copy need not.
-  if (r == Replacement::Done && !kept) ::unlink(target.c_str());
-  if (r == Replacement::Done && fileCalls().rename(tmp.c_str(), target.c_str()) != 0) r = afterFailure(errno, old);
+  // replaced file's content across a crash, which a side copy need not. A
+  // name found free, or made free so, is taken only while it is: whatever
+  // another user puts there meanwhile stays.
+  if (r == Replacement::Done) {
+    const bool free = old == nullptr && (kept || ::unlink(target.c_str()) == 0 || errno == ENOENT);
+    if ((free ? renameToFreeName(tmp, target) : fileCalls().rename(tmp.c_str(), target.c_str())) != 0)
+      r = afterFailure(errno, old);
+  }
   if (r != Replacement::Done) {
     ::unlink(tmp.c_str());
     return r;
@@ -504,18 +588,21 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t li
 bool writeWholeFile(const std::string& path, std::string_view bytes) {
   // What would not be read back is not written.
   if (bytes.size() > kMaxFileBytes) return false;
-  const auto target = followLinks(path);
+  const uid_t user = fileUser();
+  const auto target = followLinks(path, user);
   if (!target) return false;
   const FileSizeSignalHeld held;
   // The file system is looked at before anything is opened for writing, and
   // again once it is open.
   struct stat st {};
-  if (::stat(target->c_str(), &st) != 0)
+  if (::lstat(target->c_str(), &st) != 0)
     return errno == ENOENT && onStoringFileSystem(folderOf(*target)) &&
            replaceThroughTemporary(*target, bytes, nullptr) == Replacement::Done;
-  // A file that is not a regular one, or may not be written, keeps its
-  // contents.
-  if (!S_ISREG(st.st_mode) || !onStoringFileSystem(*target)) return false;
+  // A file that is not a regular one, may not be written, or is another
+  // user's in a shared folder with the sticky bit keeps its contents.
+  if (!S_ISREG(st.st_mode) || anothersInStickyFolder(st, folderOf(*target), user, true) ||
+      !onStoringFileSystem(*target))
+    return false;
   constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
   int opened = ::open(target->c_str(), O_RDWR | kFlags);
   // One that may be written but not read can still be replaced.
@@ -543,15 +630,18 @@ bool writeWholeFile(const std::string& path, std::string_view bytes) {
 
 bool replaceWithNewFile(const std::string& path, std::string_view bytes) {
   const FileSizeSignalHeld held;
-  if (!onStoringFileSystem(folderOf(path))) return false;
+  const uid_t user = fileUser();
+  const std::string folder = folderOf(path);
+  // Another user's entry in a shared folder with the sticky bit stays, even
+  // where the system would let it be replaced (root).
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) == 0 ? anothersInStickyFolder(st, folder, user, true) : errno != ENOENT) return false;
+  if (!onStoringFileSystem(folder)) return false;
   const Replacement r = replaceThroughTemporary(path, bytes, nullptr, NewFile::SideCopy);
   if (r != Replacement::NotPossible) return r == Replacement::Done;
   // Where no new file can take the name (a folder that may not be written,
   // no room for a second copy), a file of the user's own of one name is
-  // written where it stands, as a project is. The owner is the one files see
-  // (asked with an identity no user has, which changes nothing).
-  const auto user = static_cast<uid_t>(::setfsuid(static_cast<uid_t>(-1)));
-  struct stat st {};
+  // written where it stands, as a project is.
   if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != user || st.st_nlink != 1) return false;
   const Fd file(::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   struct stat opened {};

@@ -64,9 +64,10 @@ bool writeWholeFile(const std::string& path, std::string_view bytes);
 // Makes the bytes the file at `path`, whatever the name held before: they go
 // to a new file beside it, readable and writable by its owner alone, which
 // is renamed over the name once complete. A symbolic link there is replaced,
-// not followed; another user's file is never written into, and a shared
-// folder with the sticky bit refuses to replace it. Where no new file can
-// take the name (a folder that may not be written, no room for a second
+// not followed; another user's file is never written into, and another
+// user's entry in a shared folder with the sticky bit stays, whoever the
+// user is, as does whatever another user puts at a free name meanwhile.
+// Where no new file can take the name (a folder that may not be written, no room for a second
 // copy), only a file of the user's own of one name is written, where it
 // stands and as writeWholeFile does: its room secured first and its old
 // bytes put back on failure. A failure leaves nothing behind. For side
