@@ -1,10 +1,12 @@
 // Printing the page to a PDF file and saving its snapshot as BMP files.
 #include <sys/fsuid.h>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QAction>
+#include <QDirIterator>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -12,12 +14,14 @@
 #include <QToolBar>
 #include <QtTest>
 #include <csignal>
+#include <filesystem>
 #include <memory>
 #include <optional>
 
 #include "../../qt_test_helpers.h"
 #include "projectfiles/ProjectCommands.h"
 #include "projectfiles/WholeFile.h"
+#include "report/Snimok.h"
 
 using namespace kalteron;
 using namespace kalteron::qt::test;
@@ -53,6 +57,84 @@ bool put(const QString& path, const QByteArray& bytes, uid_t owner) {
 const QDir::Filters kEverything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
 
 std::string bytesOf(const QString& path) { return readWholeFile(path.toStdString()).value_or("none"); }
+
+// An entry as it stands: kind and mode, owner, inode, and the bytes it holds
+// or the path it links to.
+struct Entry {
+  mode_t mode;
+  uid_t uid;
+  ino_t ino;
+  std::string content;
+  bool operator==(const Entry&) const = default;
+};
+using Entries = QMap<QString, Entry>;
+
+// Every entry below the folder, by its path.
+Entries entriesBelow(const QString& folder) {
+  Entries out;
+  QDirIterator it(folder, kEverything, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString path = it.next();
+    struct stat st {};
+    if (::lstat(qPrintable(path), &st) != 0) continue;
+    std::string content;
+    if (S_ISLNK(st.st_mode)) content = std::filesystem::read_symlink(path.toStdString()).string();
+    if (S_ISREG(st.st_mode)) content = bytesOf(path);
+    out.insert(path, {st.st_mode, st.st_uid, st.st_ino, content});
+  }
+  return out;
+}
+
+// The paths made, removed or changed from one listing to the other, sorted.
+QStringList changed(const Entries& before, const Entries& after) {
+  QStringList out;
+  for (auto it = before.begin(); it != before.end(); ++it)
+    if (after.value(it.key(), Entry{}) != it.value()) out << it.key();
+  for (auto it = after.begin(); it != after.end(); ++it)
+    if (!before.contains(it.key())) out << it.key();
+  out.sort();
+  return out;
+}
+
+// One snapshot: the temporary folder and what stands in it, who takes the
+// snapshot, the name chosen and what stands there, and what becomes of them.
+struct Snapshot {
+  const char* name;
+  // The temporary folder: the shared one, or in it a folder of the user's,
+  // "own", or the same that may not be written, "locked"; "file": a file in
+  // its place.
+  const char* temp;
+  // At the fixed name: a link to a file of the user's, "own link" or "their
+  // link" (another user's); "their file" that all may write; "own copy"
+  // (private), "own copy, second name"; "own FIFO", "their FIFO". Or the
+  // user's links at the names a new file beside it would take next.
+  const char* entry;
+  bool byRoot;           // root takes it, not the user nobody
+  const char* chosen;    // relative to the shared folder; "" cancels
+  const char* chosenIs;  // at the chosen name: "own link" or "their link" to a file of the user's
+  bool fixed;            // the picture stands at the fixed name
+  bool message;          // the chosen picture's save says it failed
+};
+constexpr Snapshot kSnapshots[] = {
+    {"cancelled", "shared", "", false, "", "", true, false},
+    {"prefilled name", "shared", "", false, "Заказчик1.klt", "", true, false},
+    {"a link to a file of the user's at the fixed name", "shared", "own link", false, "plan", "", true, false},
+    {"another user's file at the fixed name", "shared", "their file", false, "plan", "", false, false},
+    {"a file in the temporary folder's place", "file", "", false, "plan", "", false, false},
+    {"a temporary folder that may not be written", "locked", "", false, "plan", "", false, false},
+    {"the user's own copy, a folder that may not be written", "locked", "own copy", false, "plan", "", true, false},
+    {"another user's link at the chosen name", "shared", "", false, "plan", "their link", true, true},
+    {"the user's own link at the chosen name", "shared", "", false, "plan", "own link", true, false},
+    {"root, another user's file at the fixed name", "shared", "their file", true, "plan", "", false, false},
+    {"root, another user's link at the fixed name", "shared", "their link", true, "plan", "", false, false},
+    {"root, another user's FIFO at the fixed name", "shared", "their FIFO", true, "plan", "", false, false},
+    {"links at the temporary files' names", "own", "links at the temporary names", false, "plan", "", false, false},
+    {"another user's file that all may write, a folder that may not be written", "locked", "their file", false,
+     "plan", "", false, false},
+    {"the user's own copy with a second name, a folder that may not be written", "locked", "own copy, second name",
+     false, "plan", "", false, false},
+    {"the user's own FIFO, a folder that may not be written", "locked", "own FIFO", false, "plan", "", false, false},
+};
 
 }  // namespace
 
@@ -127,69 +209,85 @@ class TestPrintSnapshot : public QObject {
   }
 
   // The fixed copy goes to a shared temporary folder as a new file of the
-  // user's own that takes the name: never through a link, never into
-  // another user's file; where it cannot be made nothing is left, and the
-  // dialog still comes. Run as root, the snapshot acts on files as the user
-  // nobody, so that the folders' modes and the sticky bit bind it.
+  // user's own, readable by him alone, that takes the name: never through a
+  // link, never into another user's file; another user's entry there stays,
+  // even for root; where it cannot be made nothing is left, and the dialog
+  // still comes. The chosen picture is saved as a project is: through the
+  // user's own link, keeping the file's owner and mode, never through another
+  // user's link in the shared folder, which the message names. Nothing else
+  // below the test's folder changes. Run as root, the snapshot acts on files
+  // as the user nobody, so that the folders' modes and the sticky bit bind
+  // it, unless root takes it.
   void snapshot_data() {
-    QTest::addColumn<QString>("at");       // what the temporary folder holds at the fixed name, or is
-    QTest::addColumn<QString>("chosen");   // relative to the shared folder; "" cancels
-    QTest::addColumn<QString>("written");  // the picture file, "" for none
-    QTest::addColumn<bool>("fixed");       // the picture stands at the fixed name
-    QTest::newRow("cancelled") << ""
-                               << ""
-                               << "" << true;
-    QTest::newRow("prefilled name") << ""
-                                    << "Заказчик1.klt"
-                                    << "Заказчик1.klt.bmp" << true;
-    QTest::newRow("a link to a file of the user's at the fixed name") << "link"
-                                                                      << "plan"
-                                                                      << "plan.bmp" << true;
-    QTest::newRow("another user's file at the fixed name") << "theirs"
-                                                           << "plan"
-                                                           << "plan.bmp" << false;
-    QTest::newRow("a file in the temporary folder's place") << "file"
-                                                            << "plan"
-                                                            << "plan.bmp" << false;
-    QTest::newRow("a temporary folder that may not be written") << "locked"
-                                                                << "plan"
-                                                                << "plan.bmp" << false;
-    QTest::newRow("the user's own copy, a folder that may not be written") << "locked, own copy"
-                                                                           << "plan"
-                                                                           << "plan.bmp" << true;
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < int(std::size(kSnapshots)); ++i) QTest::newRow(kSnapshots[i].name) << i;
   }
   void snapshot() {
-    QFETCH(QString, at);
-    QFETCH(QString, chosen);
-    QFETCH(QString, written);
-    QFETCH(bool, fixed);
+    QFETCH(int, row);
+    const Snapshot& c = kSnapshots[row];
     const bool root = ::geteuid() == 0;
-    const uid_t user = root ? 65534 : ::geteuid();  // who takes the snapshot
-    if (at == QLatin1String("theirs") && !root) QSKIP("needs root to make another user's file");
+    const uid_t user = root && !c.byRoot ? 65534 : ::geteuid();  // who takes the snapshot
+    const QString entry = QString::fromUtf8(c.entry), chosenIs = QString::fromUtf8(c.chosenIs);
+    if (!root && (c.byRoot || entry.startsWith(QLatin1String("their")) || chosenIs.startsWith(QLatin1String("their"))))
+      QSKIP("needs root to make another user's entries");
     // A shared folder with the sticky bit, as /tmp is, beside a file of ours.
     const QDir shared(dir->filePath(QStringLiteral("shared")));
-    const QString ours = dir->filePath(QStringLiteral("ours")), name = shared.filePath(QStringLiteral("333.bmp"));
+    const QString ours = dir->filePath(QStringLiteral("ours"));
     QVERIFY(shared.mkpath(QStringLiteral(".")) && ::chmod(qPrintable(dir->path()), 0711) == 0 &&
             ::chmod(qPrintable(shared.path()), 01777) == 0);
     const QByteArray text = "a file of ours\n";
     QVERIFY(put(ours, text, user));
-    QString temp = shared.path();
-    if (at == QLatin1String("link"))
-      QVERIFY(::symlink(qPrintable(ours), qPrintable(name)) == 0 && ::lchown(qPrintable(name), user, gid_t(-1)) == 0);
-    if (at == QLatin1String("theirs")) QVERIFY(put(name, text, 65533));
-    if (at == QLatin1String("file")) QVERIFY(put(temp = shared.filePath(at), text, user));
-    if (at.startsWith(QLatin1String("locked"))) {
-      temp = shared.filePath(QStringLiteral("locked"));
-      QVERIFY(shared.mkdir(QStringLiteral("locked")) && ::chown(qPrintable(temp), user, gid_t(-1)) == 0 &&
-              (at == QLatin1String("locked") || put(QDir(temp).filePath(QStringLiteral("333.bmp")), text, user)) &&
-              ::chmod(qPrintable(temp), 0555) == 0);
+    const QString temp = QLatin1String(c.temp) == QLatin1String("shared") ? shared.path() : shared.filePath(c.temp);
+    if (QLatin1String(c.temp) == QLatin1String("file")) QVERIFY(put(temp, text, user));
+    if (QLatin1String(c.temp) != QLatin1String("file") && temp != shared.path())
+      QVERIFY(shared.mkdir(c.temp) && ::chown(qPrintable(temp), user, gid_t(-1)) == 0);
+    const QString fixedName = QDir(temp).filePath(QStringLiteral("333.bmp"));
+    const QByteArray at = fixedName.toUtf8();
+    const auto owned = [](const QString& path, uid_t owner) { return ::lchown(qPrintable(path), owner, owner) == 0; };
+    if (entry == QLatin1String("own link") || entry == QLatin1String("their link"))
+      QVERIFY(::symlink(qPrintable(ours), at) == 0 && owned(fixedName, entry.startsWith(QLatin1String("own")) ? user : 65533));
+    if (entry == QLatin1String("their file")) QVERIFY(put(fixedName, text, 65533) && ::chmod(at, 0666) == 0);
+    if (entry.startsWith(QLatin1String("own copy")))
+      QVERIFY(put(fixedName, text, user) && ::chmod(at, 0600) == 0 &&
+              (entry == QLatin1String("own copy") ||
+               ::link(at, qPrintable(QDir(temp).filePath(QStringLiteral("second.bmp")))) == 0));
+    if (entry.endsWith(QLatin1String("FIFO")))
+      QVERIFY(::mkfifo(at, 0666) == 0 && owned(fixedName, entry.startsWith(QLatin1String("own")) ? user : 65533));
+    // The user's own links at the names a new file beside the fixed copy
+    // would take next.
+    for (int n = 0; entry == QLatin1String("links at the temporary names") && n < 400; ++n) {
+      const QString planted = QDir(temp).filePath(QStringLiteral(".kalteron-%1-%2.tmp").arg(::getpid()).arg(n));
+      QVERIFY(::symlink(qPrintable(ours), qPrintable(planted)) == 0 && owned(planted, user));
     }
+    // A link at the chosen name, to a file of the user's own with a mode of
+    // its own.
+    const QString chosenPath = shared.filePath(QStringLiteral("plan.bmp")), target = dir->filePath(QStringLiteral("target.bmp"));
+    if (!chosenIs.isEmpty())
+      QVERIFY(put(target, text, user) && ::chmod(qPrintable(target), 0640) == 0 &&
+              ::symlink(qPrintable(target), qPrintable(chosenPath)) == 0 &&
+              owned(chosenPath, chosenIs.startsWith(QLatin1String("own")) ? user : 65533));
+    if (QLatin1String(c.temp) == QLatin1String("locked")) QVERIFY(::chmod(qPrintable(temp), 0555) == 0);
     qputenv("TMPDIR", temp.toUtf8());
-    if (!chosen.isEmpty()) host.paths = {shared.filePath(chosen).toStdString()};
+    if (*c.chosen != '\0') host.paths = {shared.filePath(c.chosen).toStdString()};
+    const QString written = !chosenIs.isEmpty() ? (c.message ? QString() : target)
+                            : *c.chosen == '\0' ? QString()
+                                                : QString::fromStdString(picturePath(host.paths.front()));
+    const Entries before = entriesBelow(dir->path());
+    // Whether the FIFO at the fixed name is opened.
+    const int opens = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    QVERIFY(opens >= 0 && (!entry.endsWith(QLatin1String("FIFO")) || ::inotify_add_watch(opens, at, IN_OPEN) >= 0));
     frame->page()->setTop(-4500);
-    if (root) ::setfsgid(user), ::setfsuid(user);
+    if (user != ::geteuid()) ::setfsgid(user), ::setfsuid(user);
     click(frame, "Save");
-    if (root) ::setfsuid(0), ::setfsgid(0);
+    if (user != ::geteuid()) ::setfsuid(0), ::setfsgid(0);
+    alignas(inotify_event) char events[4096];
+    bool opened = false;
+    for (ssize_t n = ::read(opens, events, sizeof events), at = 0; at < n;) {
+      const auto* e = reinterpret_cast<const inotify_event*>(events + at);
+      opened = opened || (e->mask & IN_OPEN) != 0;
+      at += ssize_t(sizeof(inotify_event) + e->len);
+    }
+    ::close(opens);
 
     QCOMPARE(frame->page()->top(), 0);
     QCOMPARE(host.asked.size(), std::size_t(1));
@@ -198,26 +296,24 @@ class TestPrintSnapshot : public QObject {
     QCOMPARE(QString::fromStdString(r.title), QStringLiteral("Сохранить"));
     QCOMPARE(QString::fromStdString(r.fileName), QStringLiteral("Заказчик1.klt"));
     QCOMPARE(nameFilters(r.filterBlock), (std::vector<std::string>{"Расчеты Kalteron (*.bmp)", "Все файлы (*)"}));
-    QVERIFY(prompter.asked.empty());
+    QCOMPARE(prompter.asked,
+             c.message ? std::vector<std::string>{neSohranen(chosenPath.toStdString())} : std::vector<std::string>{});
+    QVERIFY(!opened);
 
-    // Nothing in the folders but what was there and the pictures.
-    const QString fixedName = QDir(temp).filePath(QStringLiteral("333.bmp"));
-    QStringList expected{QFileInfo(temp == shared.path() ? name : temp).fileName()};
-    if (!written.isEmpty()) expected << written;
-    QStringList files = shared.entryList(kEverything);
-    expected.sort();
-    files.sort();
-    QCOMPARE(files, expected);
-    if (temp != shared.path() && QFileInfo(temp).isDir())
-      QCOMPARE(QDir(temp).entryList(kEverything), fixed ? QStringList{QStringLiteral("333.bmp")} : QStringList{});
-    QCOMPARE(bytesOf(ours), text.toStdString());
-    if (at == QLatin1String("theirs")) QCOMPARE(bytesOf(name), text.toStdString());
+    // Nothing changed but the pictures, each the page, the fixed copy the
+    // user's own and private, the chosen one with the owner and mode it had.
+    const Entries after = entriesBelow(dir->path());
+    QStringList pictures;
+    if (c.fixed) pictures << fixedName;
+    if (!written.isEmpty()) pictures << written;
+    pictures.sort();
+    QCOMPARE(changed(before, after), pictures);
     const QImage reference = frame->page()->image();
-    QStringList pictures{fixed ? fixedName : QString()};
-    if (!written.isEmpty()) pictures << shared.filePath(written);
     for (const QString& f : pictures) {
-      if (f.isEmpty()) continue;
-      QVERIFY(!QFileInfo(f).isSymLink());
+      struct stat st {};
+      QVERIFY(::lstat(qPrintable(f), &st) == 0 && S_ISREG(st.st_mode));
+      if (f == fixedName) QVERIFY((st.st_mode & 07777) == 0600 && st.st_uid == user);
+      if (f != fixedName && before.contains(f)) QVERIFY(st.st_mode == before[f].mode && st.st_uid == before[f].uid);
       QImage img(f, "BMP");
       QCOMPARE(img.size(), QSize(761, 1080));
       QCOMPARE(img.convertToFormat(QImage::Format_RGB32), reference);
