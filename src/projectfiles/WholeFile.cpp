@@ -15,8 +15,8 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <deque>
 #include <ctime>
+#include <deque>
 #include <filesystem>
 #include <iterator>
 #include <map>

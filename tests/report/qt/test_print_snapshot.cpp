@@ -129,8 +129,8 @@ constexpr Snapshot kSnapshots[] = {
     {"root, another user's link at the fixed name", "shared", "their link", true, "plan", "", false, false},
     {"root, another user's FIFO at the fixed name", "shared", "their FIFO", true, "plan", "", false, false},
     {"links at the temporary files' names", "own", "links at the temporary names", false, "plan", "", false, false},
-    {"another user's file that all may write, a folder that may not be written", "locked", "their file", false,
-     "plan", "", false, false},
+    {"another user's file that all may write, a folder that may not be written", "locked", "their file", false, "plan",
+     "", false, false},
     {"the user's own copy with a second name, a folder that may not be written", "locked", "own copy, second name",
      false, "plan", "", false, false},
     {"the user's own FIFO, a folder that may not be written", "locked", "own FIFO", false, "plan", "", false, false},
@@ -245,7 +245,8 @@ class TestPrintSnapshot : public QObject {
     const QByteArray at = fixedName.toUtf8();
     const auto owned = [](const QString& path, uid_t owner) { return ::lchown(qPrintable(path), owner, owner) == 0; };
     if (entry == QLatin1String("own link") || entry == QLatin1String("their link"))
-      QVERIFY(::symlink(qPrintable(ours), at) == 0 && owned(fixedName, entry.startsWith(QLatin1String("own")) ? user : 65533));
+      QVERIFY(::symlink(qPrintable(ours), at) == 0 &&
+              owned(fixedName, entry.startsWith(QLatin1String("own")) ? user : 65533));
     if (entry == QLatin1String("their file")) QVERIFY(put(fixedName, text, 65533) && ::chmod(at, 0666) == 0);
     if (entry.startsWith(QLatin1String("own copy")))
       QVERIFY(put(fixedName, text, user) && ::chmod(at, 0600) == 0 &&
@@ -261,7 +262,8 @@ class TestPrintSnapshot : public QObject {
     }
     // A link at the chosen name, to a file of the user's own with a mode of
     // its own.
-    const QString chosenPath = shared.filePath(QStringLiteral("plan.bmp")), target = dir->filePath(QStringLiteral("target.bmp"));
+    const QString chosenPath = shared.filePath(QStringLiteral("plan.bmp")),
+                  target = dir->filePath(QStringLiteral("target.bmp"));
     if (!chosenIs.isEmpty())
       QVERIFY(put(target, text, user) && ::chmod(qPrintable(target), 0640) == 0 &&
               ::symlink(qPrintable(target), qPrintable(chosenPath)) == 0 &&
@@ -282,10 +284,10 @@ class TestPrintSnapshot : public QObject {
     if (user != ::geteuid()) ::setfsuid(0), ::setfsgid(0);
     alignas(inotify_event) char events[4096];
     bool opened = false;
-    for (ssize_t n = ::read(opens, events, sizeof events), at = 0; at < n;) {
-      const auto* e = reinterpret_cast<const inotify_event*>(events + at);
+    for (ssize_t n = ::read(opens, events, sizeof events), next = 0; next < n;) {
+      const auto* e = reinterpret_cast<const inotify_event*>(events + next);
       opened = opened || (e->mask & IN_OPEN) != 0;
-      at += ssize_t(sizeof(inotify_event) + e->len);
+      next += ssize_t(sizeof(inotify_event) + e->len);
     }
     ::close(opens);
 
