@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <QAction>
-#include <QDirIterator>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -18,6 +17,7 @@
 #include <memory>
 #include <optional>
 
+#include "../../FolderListing.h"
 #include "../../qt_test_helpers.h"
 #include "projectfiles/ProjectCommands.h"
 #include "projectfiles/WholeFile.h"
@@ -25,6 +25,9 @@
 
 using namespace kalteron;
 using namespace kalteron::qt::test;
+using kalteron::test::changed;
+using kalteron::test::Entries;
+using kalteron::test::entriesBelow;
 
 namespace {
 
@@ -57,44 +60,6 @@ bool put(const QString& path, const QByteArray& bytes, uid_t owner) {
 const QDir::Filters kEverything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
 
 std::string bytesOf(const QString& path) { return readWholeFile(path.toStdString()).value_or("none"); }
-
-// An entry as it stands: kind and mode, owner, inode, and the bytes it holds
-// or the path it links to.
-struct Entry {
-  mode_t mode;
-  uid_t uid;
-  ino_t ino;
-  std::string content;
-  bool operator==(const Entry&) const = default;
-};
-using Entries = QMap<QString, Entry>;
-
-// Every entry below the folder, by its path.
-Entries entriesBelow(const QString& folder) {
-  Entries out;
-  QDirIterator it(folder, kEverything, QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    const QString path = it.next();
-    struct stat st {};
-    if (::lstat(qPrintable(path), &st) != 0) continue;
-    std::string content;
-    if (S_ISLNK(st.st_mode)) content = std::filesystem::read_symlink(path.toStdString()).string();
-    if (S_ISREG(st.st_mode)) content = bytesOf(path);
-    out.insert(path, {st.st_mode, st.st_uid, st.st_ino, content});
-  }
-  return out;
-}
-
-// The paths made, removed or changed from one listing to the other, sorted.
-QStringList changed(const Entries& before, const Entries& after) {
-  QStringList out;
-  for (auto it = before.begin(); it != before.end(); ++it)
-    if (after.value(it.key(), Entry{}) != it.value()) out << it.key();
-  for (auto it = after.begin(); it != after.end(); ++it)
-    if (!before.contains(it.key())) out << it.key();
-  out.sort();
-  return out;
-}
 
 // One snapshot: the temporary folder and what stands in it, who takes the
 // snapshot, the name chosen and what stands there, and what becomes of them.
@@ -274,7 +239,7 @@ class TestPrintSnapshot : public QObject {
     const QString written = !chosenIs.isEmpty() ? (c.message ? QString() : target)
                             : *c.chosen == '\0' ? QString()
                                                 : QString::fromStdString(picturePath(host.paths.front()));
-    const Entries before = entriesBelow(dir->path());
+    const Entries before = entriesBelow(dir->path().toStdString());
     // Whether the FIFO at the fixed name is opened.
     const int opens = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     QVERIFY(opens >= 0 && (!entry.endsWith(QLatin1String("FIFO")) || ::inotify_add_watch(opens, at, IN_OPEN) >= 0));
@@ -304,19 +269,23 @@ class TestPrintSnapshot : public QObject {
 
     // Nothing changed but the pictures, each the page, the fixed copy the
     // user's own and private, the chosen one with the owner and mode it had.
-    const Entries after = entriesBelow(dir->path());
-    QStringList pictures;
-    if (c.fixed) pictures << fixedName;
-    if (!written.isEmpty()) pictures << written;
-    pictures.sort();
-    QCOMPARE(changed(before, after), pictures);
+    const QDir top(dir->path());
+    const std::string fixedCopy = top.relativeFilePath(fixedName).toStdString();
+    std::set<std::string> pictures;
+    if (c.fixed) pictures.insert(fixedCopy);
+    if (!written.isEmpty()) pictures.insert(top.relativeFilePath(written).toStdString());
+    const std::set<std::string> changes = changed(before, entriesBelow(dir->path().toStdString()));
+    std::string listed;
+    for (const std::string& f : changes) listed += f + "; ";
+    QVERIFY2(changes == pictures, listed.c_str());
     const QImage reference = frame->page()->image();
-    for (const QString& f : pictures) {
+    for (const std::string& f : pictures) {
       struct stat st {};
-      QVERIFY(::lstat(qPrintable(f), &st) == 0 && S_ISREG(st.st_mode));
-      if (f == fixedName) QVERIFY((st.st_mode & 07777) == 0600 && st.st_uid == user);
-      if (f != fixedName && before.contains(f)) QVERIFY(st.st_mode == before[f].mode && st.st_uid == before[f].uid);
-      QImage img(f, "BMP");
+      QVERIFY(::lstat(qPrintable(top.filePath(QString::fromStdString(f))), &st) == 0 && S_ISREG(st.st_mode));
+      if (f == fixedCopy) QVERIFY((st.st_mode & 07777) == 0600 && st.st_uid == user);
+      if (f != fixedCopy && before.count(f) != 0)
+        QVERIFY(st.st_mode == before.at(f).mode && st.st_uid == before.at(f).uid);
+      QImage img(top.filePath(QString::fromStdString(f)), "BMP");
       QCOMPARE(img.size(), QSize(761, 1080));
       QCOMPARE(img.convertToFormat(QImage::Format_RGB32), reference);
     }
