@@ -42,6 +42,11 @@ class Fd {
   Fd(const Fd&) = delete;
   Fd& operator=(const Fd&) = delete;
   int get() const { return fd_; }
+  // Takes `fd` in place of the one it holds, which is closed.
+  void reset(int fd) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = fd;
+  }
 
  private:
   int fd_;
@@ -210,12 +215,17 @@ uid_t fileUser() { return static_cast<uid_t>(::setfsuid(static_cast<uid_t>(-1)))
 // kernel's own rules, where the system turns them on, refuse to follow such
 // a link (every user) or to open such a file to write (a group too): a save
 // refuses them whatever the system's settings.
-bool anothersInStickyFolder(const struct stat& entry, const std::string& folder, uid_t user, bool groupToo) {
-  if (entry.st_uid == user) return false;
-  struct stat in {};
-  if (::stat(folder.c_str(), &in) != 0) return true;
+bool anothersInStickyFolder(const struct stat& entry, const struct stat& folder, uid_t user, bool groupToo) {
   const mode_t shared = groupToo ? S_IWOTH | S_IWGRP : S_IWOTH;
-  return (in.st_mode & S_ISVTX) != 0 && (in.st_mode & shared) != 0 && entry.st_uid != in.st_uid;
+  return entry.st_uid != user && entry.st_uid != folder.st_uid && (folder.st_mode & S_ISVTX) != 0 &&
+         (folder.st_mode & shared) != 0;
+}
+
+// The same for the entry of the folder at a path; true when the folder
+// cannot be looked at.
+bool anothersInStickyFolder(const struct stat& entry, const std::string& folder, uid_t user) {
+  struct stat in {};
+  return ::stat(folder.c_str(), &in) != 0 || anothersInStickyFolder(entry, in, user, true);
 }
 
 // Adds the names of a path, in order, before those of `names`; a path that
@@ -231,58 +241,60 @@ void putNamesBefore(std::deque<std::string>& names, std::string_view path) {
   names.insert(names.begin(), parts.begin(), parts.end());
 }
 
-// The file a path names once every symbolic link in it is followed, in its
-// folders as at its end, a link to nothing included: a path without links.
-// Another user's link in a folder every user may write to that has the sticky
-// bit is not followed, at any step. Nothing when such a link is met, a link
-// cannot be read, the links go round (after as many as the system follows
-// itself) or a folder on the way is missing or no folder.
-std::optional<std::string> followLinks(const std::string& path, uid_t user) {
-  if (path.empty()) return std::nullopt;
-  bool absolute = path.front() == '/';
-  std::vector<std::string> passed;  // the folders passed so far, none a link
-  std::deque<std::string> ahead;    // the names still to pass
+// Whether a save may follow every symbolic link the path goes through, in
+// its folders as at its end, a link to nothing included: none may be another
+// user's link in a folder every user may write to that has the sticky bit.
+// Each name is looked up in the folder reached, as the system walks a path,
+// so that no path is built, however long the folders the links lead to. What
+// cannot be walked (a missing folder, a file as a folder, links that go
+// round, a link that cannot be read) is the save's to meet.
+bool linksMayBeFollowed(const std::string& path, uid_t user) {
+  constexpr int kFolder = O_PATH | O_DIRECTORY | O_CLOEXEC;
+  std::deque<std::string> ahead;
   putNamesBefore(ahead, path);
-  const auto folder = [&] {
-    std::string out = absolute ? "/" : passed.empty() ? "." : "";
-    for (const std::string& name : passed) out += (out.empty() || out == "/" ? "" : "/") + name;
-    return out;
-  };
-  for (int links = 0; !ahead.empty();) {
-    std::string name = std::move(ahead.front());
+  Fd folder(::open(!path.empty() && path.front() == '/' ? "/" : ".", kFolder));
+  for (int links = 0; folder.get() >= 0 && !ahead.empty();) {
+    const std::string name = std::move(ahead.front());
     ahead.pop_front();
-    if (name == ".") continue;
-    if (name == "..") {
-      // What was passed holds no link, so its parent is the folder's own.
-      if (!passed.empty() && passed.back() != "..")
-        passed.pop_back();
-      else if (!absolute)
-        passed.push_back(name);
-      continue;
-    }
-    const std::string in = folder();
-    const std::string at = (in == "/" ? in : in + "/") + name;
-    const bool last = ahead.empty();
     struct stat st {};
-    if (::lstat(at.c_str(), &st) != 0) {
-      if (errno != ENOENT || !last) return std::nullopt;
+    if (name == "." || name == "..") {
+      if (name == "..") folder.reset(::openat(folder.get(), "..", kFolder));
+    } else if (::fstatat(folder.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+      return true;
     } else if (S_ISLNK(st.st_mode)) {
-      if (++links > 40 || anothersInStickyFolder(st, in, user, false)) return std::nullopt;
-      std::error_code ec;
-      const std::string to = std::filesystem::read_symlink(at, ec).string();
-      if (ec || to.empty()) return std::nullopt;
-      if (to.front() == '/') {
-        absolute = true;
-        passed.clear();
-      }
+      // A link that cannot be read, or links that go round, fail the save.
+      struct stat in {};
+      if (++links > 40 || ::fstat(folder.get(), &in) != 0 || anothersInStickyFolder(st, in, user, false)) return false;
+      // The system's own links may give no length.
+      std::string to(std::max<std::size_t>(static_cast<std::size_t>(st.st_size), 255) + 1, '\0');
+      ssize_t n = 0;
+      while ((n = ::readlinkat(folder.get(), name.c_str(), to.data(), to.size())) >= ssize_t(to.size()))
+        to.resize(2 * to.size());
+      if (n <= 0) return false;
+      to.resize(static_cast<std::size_t>(n));
+      if (to.front() == '/') folder.reset(::open("/", kFolder));
       putNamesBefore(ahead, to);
-      continue;
-    } else if (!last && !S_ISDIR(st.st_mode)) {
-      return std::nullopt;
+    } else if (!ahead.empty()) {
+      folder.reset(::openat(folder.get(), name.c_str(), kFolder | O_NOFOLLOW));
     }
-    passed.push_back(std::move(name));
   }
-  return folder();
+  return true;
+}
+
+// The file a path names once its symbolic links are followed, a link to
+// nothing included; nothing when a link cannot be read or the links go round
+// (after as many as the system follows itself).
+std::optional<std::string> followLinks(const std::string& path) {
+  namespace fs = std::filesystem;
+  fs::path p(path);
+  for (int links = 0; links <= 40; ++links) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(p, ec))) return p.string();
+    const fs::path to = fs::read_symlink(p, ec);
+    if (ec) return std::nullopt;
+    p = to.is_absolute() ? to : p.parent_path() / to;
+  }
+  return std::nullopt;
 }
 
 // A new file beside `target` of the given mode, named after this process and
@@ -447,10 +459,12 @@ Replacement fillTemporary(int fd, std::string_view bytes, const Old* old, bool f
 }
 
 // Gives the file `from` the name `to` where that name is free; as a rename
-// does where the file system cannot tell (NFS, most FUSE file systems).
+// does where that cannot be asked: a file system that cannot tell (NFS, most
+// FUSE file systems), a kernel without the call, a sandbox that refuses it.
 int renameToFreeName(const std::string& from, const std::string& to) {
   if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
-  return errno == EINVAL ? fileCalls().rename(from.c_str(), to.c_str()) : -1;
+  const bool unasked = errno == EINVAL || errno == ENOSYS || errno == EPERM || errno == EOPNOTSUPP;
+  return unasked ? fileCalls().rename(from.c_str(), to.c_str()) : -1;
 }
 
 // What a temporary file that replaces no file is: a new file as any the
@@ -589,7 +603,8 @@ bool writeWholeFile(const std::string& path, std::string_view bytes) {
   // What would not be read back is not written.
   if (bytes.size() > kMaxFileBytes) return false;
   const uid_t user = fileUser();
-  const auto target = followLinks(path, user);
+  if (!linksMayBeFollowed(path, user)) return false;
+  const auto target = followLinks(path);
   if (!target) return false;
   const FileSizeSignalHeld held;
   // The file system is looked at before anything is opened for writing, and
@@ -600,8 +615,7 @@ bool writeWholeFile(const std::string& path, std::string_view bytes) {
            replaceThroughTemporary(*target, bytes, nullptr) == Replacement::Done;
   // A file that is not a regular one, may not be written, or is another
   // user's in a shared folder with the sticky bit keeps its contents.
-  if (!S_ISREG(st.st_mode) || anothersInStickyFolder(st, folderOf(*target), user, true) ||
-      !onStoringFileSystem(*target))
+  if (!S_ISREG(st.st_mode) || anothersInStickyFolder(st, folderOf(*target), user) || !onStoringFileSystem(*target))
     return false;
   constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
   int opened = ::open(target->c_str(), O_RDWR | kFlags);
@@ -635,7 +649,7 @@ bool replaceWithNewFile(const std::string& path, std::string_view bytes) {
   // Another user's entry in a shared folder with the sticky bit stays, even
   // where the system would let it be replaced (root).
   struct stat st {};
-  if (::lstat(path.c_str(), &st) == 0 ? anothersInStickyFolder(st, folder, user, true) : errno != ENOENT) return false;
+  if (::lstat(path.c_str(), &st) == 0 ? anothersInStickyFolder(st, folder, user) : errno != ENOENT) return false;
   if (!onStoringFileSystem(folder)) return false;
   const Replacement r = replaceThroughTemporary(path, bytes, nullptr, NewFile::SideCopy);
   if (r != Replacement::NotPossible) return r == Replacement::Done;
