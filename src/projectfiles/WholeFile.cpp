@@ -245,11 +245,18 @@ void putNamesBefore(std::deque<std::string>& names, std::string_view path) {
 // its folders as at its end, a link to nothing included: none may be another
 // user's link in a folder every user may write to that has the sticky bit.
 // Each name is looked up in the folder reached, as the system walks a path,
-// so that no path is built, however long the folders the links lead to. What
-// cannot be walked (a missing folder, a file as a folder, links that go
-// round, a link that cannot be read) is the save's to meet.
+// so that no path is built, however long the folders the links lead to. A
+// link of the kernel's own files to a folder (a process's working folder or
+// open folder) is followed as the system follows it, to what it stands for
+// and not by its text. What cannot be walked (a missing folder, a file as a
+// folder, links that go round, a link that cannot be read) is the save's to
+// meet.
 bool linksMayBeFollowed(const std::string& path, uid_t user) {
   constexpr int kFolder = O_PATH | O_DIRECTORY | O_CLOEXEC;
+  // The save itself follows up to 41 links at the file's name, and the
+  // system the folders of each through up to 40 more: a path that takes more
+  // links than that is never saved.
+  constexpr int kMostLinks = 41 * 40 + 40;
   std::deque<std::string> ahead;
   putNamesBefore(ahead, path);
   Fd folder(::open(!path.empty() && path.front() == '/' ? "/" : ".", kFolder));
@@ -257,14 +264,20 @@ bool linksMayBeFollowed(const std::string& path, uid_t user) {
     const std::string name = std::move(ahead.front());
     ahead.pop_front();
     struct stat st {};
+    struct statfs fs {};
     if (name == "." || name == "..") {
       if (name == "..") folder.reset(::openat(folder.get(), "..", kFolder));
     } else if (::fstatat(folder.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
       return true;
+    } else if (S_ISLNK(st.st_mode) && !ahead.empty() && ::fstatfs(folder.get(), &fs) == 0 &&
+               fs.f_type == PROC_SUPER_MAGIC) {
+      if (++links > kMostLinks) return false;
+      folder.reset(::openat(folder.get(), name.c_str(), kFolder));
     } else if (S_ISLNK(st.st_mode)) {
       // A link that cannot be read, or links that go round, fail the save.
       struct stat in {};
-      if (++links > 40 || ::fstat(folder.get(), &in) != 0 || anothersInStickyFolder(st, in, user, false)) return false;
+      if (++links > kMostLinks || ::fstat(folder.get(), &in) != 0 || anothersInStickyFolder(st, in, user, false))
+        return false;
       // The system's own links may give no length.
       std::string to(std::max<std::size_t>(static_cast<std::size_t>(st.st_size), 255) + 1, '\0');
       ssize_t n = 0;
@@ -458,13 +471,13 @@ Replacement fillTemporary(int fd, std::string_view bytes, const Old* old, bool f
   return !flush || fileCalls().fsync(fd) == 0 ? Replacement::Done : afterFailure(errno, old);
 }
 
-// Gives the file `from` the name `to` where that name is free; as a rename
-// does where that cannot be asked: a file system that cannot tell (NFS, most
-// FUSE file systems), a kernel without the call, a sandbox that refuses it.
+// Gives the file `from` the name `to` where that name is free; where the
+// call fails otherwise, as a rename does: a file system that cannot tell
+// (NFS, most FUSE file systems), a kernel without the call, a sandbox that
+// refuses it; any other failure the rename meets too.
 int renameToFreeName(const std::string& from, const std::string& to) {
   if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
-  const bool unasked = errno == EINVAL || errno == ENOSYS || errno == EPERM || errno == EOPNOTSUPP;
-  return unasked ? fileCalls().rename(from.c_str(), to.c_str()) : -1;
+  return errno == EEXIST ? -1 : fileCalls().rename(from.c_str(), to.c_str());
 }
 
 // What a temporary file that replaces no file is: a new file as any the
