@@ -248,9 +248,9 @@ void putNamesBefore(std::deque<std::string>& names, std::string_view path) {
 // so that no path is built, however long the folders the links lead to. A
 // link of the kernel's own files to a folder (a process's working folder or
 // open folder) is followed as the system follows it, to what it stands for
-// and not by its text. What cannot be walked (a missing folder, a file as a
-// folder, links that go round, a link that cannot be read) is the save's to
-// meet.
+// and not by its text. A missing name ends the walk: the save makes it or
+// fails on it. A folder that cannot be passed, links that go round and a
+// link that cannot be read fail the save, as they fail the system's walk.
 bool linksMayBeFollowed(const std::string& path, uid_t user) {
   constexpr int kFolder = O_PATH | O_DIRECTORY | O_CLOEXEC;
   // The save itself follows up to 41 links at the file's name, and the
@@ -291,7 +291,7 @@ bool linksMayBeFollowed(const std::string& path, uid_t user) {
       folder.reset(::openat(folder.get(), name.c_str(), kFolder | O_NOFOLLOW));
     }
   }
-  return true;
+  return folder.get() >= 0;
 }
 
 // The file a path names once its symbolic links are followed, a link to
