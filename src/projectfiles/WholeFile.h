@@ -70,10 +70,10 @@ bool writeWholeFile(const std::string& path, std::string_view bytes);
 // Where no new file can take the name (a folder that may not be written, no
 // room for a second copy), only a file of the user's own of one name is
 // written, where it stands and as writeWholeFile does: its room secured
-// first and its old bytes put back on failure. A failure leaves nothing behind. For side
-// copies: the new file is not flushed to the disk, and the file it replaces
-// is dropped just before, so a crash may lose both. True when the bytes
-// stand at the name.
+// first and its old bytes put back on failure. A failure leaves nothing
+// behind. For side copies: the new file is not flushed to the disk, and the
+// file it replaces is dropped just before, so a crash may lose both. True
+// when the bytes stand at the name.
 bool replaceWithNewFile(const std::string& path, std::string_view bytes);
 
 // The system calls that move the bytes, flush them, reserve their space,
